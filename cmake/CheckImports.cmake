@@ -1,0 +1,20 @@
+cmake_policy(SET CMP0057 NEW)
+# cmake -DOBJDUMP=<objdump> -DBINARIES=<a;b;...> -P CheckImports.cmake
+# Fails when a Windows binary imports a DLL that Windows does not ship (a compiler runtime, say).
+set(allowed lumoctrls kernel32 user32 gdi32 comctl32 comdlg32 advapi32 shell32 ole32 oleaut32 gdiplus usp10 msimg32
+            uxtheme msvcrt ws2_32 shlwapi version imm32 rpcrt4 winmm)
+foreach(binary IN LISTS BINARIES)
+    execute_process(COMMAND ${OBJDUMP} -p ${binary} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
+    if(failed)
+        message(FATAL_ERROR "objdump could not read ${binary}")
+    endif()
+    string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
+    foreach(line IN LISTS imports)
+        string(REGEX REPLACE "DLL Name: ([^.\n]+)\\.[dD][lL][lL].*" "\\1" name "${line}")
+        string(TOLOWER "${name}" name)
+        if(NOT name IN_LIST allowed AND NOT name MATCHES "^api-ms-win-")
+            message(FATAL_ERROR "${binary} imports ${name}.dll, which Windows does not provide")
+        endif()
+    endforeach()
+    message(STATUS "${binary}: imports only Windows DLLs")
+endforeach()

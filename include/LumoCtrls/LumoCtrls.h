@@ -1,0 +1,10 @@
+// Everything that LumoCtrls.dll exports. A host includes this one header and links LumoCtrls::LumoCtrls.
+#pragma once
+
+#include "LumoCtrls/Export.h"
+#include "LumoCtrls/Types.h"
+#include "LumoCtrls/Errors.h"
+#include "LumoCtrls/ColorArithmetic.h"
+#if defined(_WIN32)
+#include "LumoCtrls/LumoControls.h"
+#endif

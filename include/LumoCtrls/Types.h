@@ -1,0 +1,24 @@
+// The few value types that the portable parts of the interface share with Win32.
+//
+// This header never includes a Windows header, so that the portable core can use it. Under Win32 the
+// types are spelled exactly as <windows.h> spells them (a repeated typedef of the same type is legal),
+// so a host passes its own COLORREF variables, including by reference.
+#pragma once
+
+#include <cstdint>
+
+#if defined(_WIN32)
+typedef unsigned long COLORREF; // 32 bits on every Windows target, as in <windows.h>
+#else
+typedef std::uint32_t COLORREF;
+#endif
+
+// An HLS value: hue in bits 0-7, lightness in 8-15, saturation in 16-23, each on the scale 0 to 240.
+typedef COLORREF HLSVALUE;
+
+namespace lumo
+{
+// The two whole colour values that mean something other than a colour.
+constexpr COLORREF kColorNone = 0xFFFFFFFFu;
+constexpr COLORREF kColorTransparent = 0xFFFF0001u;
+} // namespace lumo

@@ -1,0 +1,107 @@
+#include "LumoCtrls/LumoControls.h"
+
+#include "Kit/KitLib/w32/Module.h"
+#include "LumoControls/LumoControls/w32/LibraryState.h"
+#include "LumoControls/LumoControls/w32/MenuHook.h"
+#include "LumoCtrls/Errors.h"
+
+#include <commctrl.h>
+
+namespace
+{
+char const kSourcePath[] = "src/LumoControls/LumoControls";
+
+// The pre-Vista size of NONCLIENTMETRICSW (without iPaddedBorderWidth), which every Windows accepts.
+constexpr UINT kNonClientMetricsSize = 500;
+
+// List view, up-down, progress, extended combo box and rebar classes.
+constexpr DWORD kCommonControlClasses = 0x631;
+
+[[noreturn]] void ThrowLastError(wchar_t const* operation, int line)
+{
+    CWindowsApiFailed::CreateAndThrow(operation, GetLastError(), kSourcePath, line);
+}
+
+LOGFONTW g_menuFont;
+HHOOK g_menuHook = nullptr;
+
+void CopyMenuFont()
+{
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = kNonClientMetricsSize;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, kNonClientMetricsSize, &metrics, 0))
+        ThrowLastError(L"SystemParametersInfo", __LINE__);
+    g_menuFont = metrics.lfMenuFont;
+}
+
+void InitialiseCommonControls()
+{
+    INITCOMMONCONTROLSEX classes{};
+    classes.dwSize = sizeof(classes);
+    classes.dwICC = kCommonControlClasses;
+    InitCommonControlsEx(&classes);
+}
+
+void RegisterWindowClasses()
+{
+    // The splitter, the title header, the desk band, the grid and the HTML editor register their classes
+    // here, in that order, as each of them arrives.
+}
+
+void InstallMenuHook()
+{
+    if (g_menuHook != nullptr)
+        return;
+    HMODULE const module = _GetModuleFromFunction(reinterpret_cast<void const*>(&lumo::MenuHookProcedure));
+    if (module == nullptr)
+        ThrowLastError(L"GetModuleFromFunction", __LINE__);
+    HHOOK const hook = SetWindowsHookExW(WH_CALLWNDPROC, &lumo::MenuHookProcedure, module, GetCurrentThreadId());
+    if (hook == nullptr)
+        ThrowLastError(L"SetWindowsHookEx", __LINE__);
+    g_menuHook = hook;
+}
+} // namespace
+
+CLumoControls CLumoControls::s_library;
+
+CLumoControls* CLumoControls::Instance()
+{
+    if (!s_library.m_initialised)
+    {
+        // The colour state is computed first, as soon as the drawing tools are in.
+        CopyMenuFont();
+        InitialiseCommonControls();
+        RegisterWindowClasses();
+        InstallMenuHook();
+        s_library.m_initialised = true;
+    }
+    return &s_library;
+}
+
+int InitialiseATL(unsigned long)
+{
+    return 1;
+}
+
+void TerminateATL() {}
+
+LOGFONTW& lumo::MenuFontDescription()
+{
+    return g_menuFont;
+}
+
+HHOOK& lumo::MenuHookHandle()
+{
+    return g_menuHook;
+}
+
+void lumo::RunLibraryTeardown()
+{
+    // The controls unregister their classes here (the HTML editor, the grid, the title header, the
+    // splitter, the desk band) and the image registry is emptied, as each of them arrives.
+    if (g_menuHook != nullptr)
+    {
+        UnhookWindowsHookEx(g_menuHook);
+        g_menuHook = nullptr;
+    }
+}

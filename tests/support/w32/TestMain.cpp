@@ -1,0 +1,34 @@
+// main() of every Windows test executable: GoogleTest behind a watchdog, so that a test stuck in a modal
+// loop or a menu ends the process with a clear message instead of hanging the run.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace
+{
+DWORD WINAPI Watchdog(LPVOID parameter)
+{
+    DWORD const seconds = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(parameter));
+    Sleep(seconds * 1000);
+    std::fprintf(stderr, "watchdog: tests still running after %lu s, ending the process\n",
+                 static_cast<unsigned long>(seconds));
+    std::fflush(stderr);
+    ExitProcess(99);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    DWORD seconds = 120;
+    if (char const* limit = std::getenv("LUMO_TEST_WATCHDOG_SECONDS"))
+        seconds = static_cast<DWORD>(std::strtoul(limit, nullptr, 10));
+    HANDLE const thread =
+        CreateThread(nullptr, 0, &Watchdog, reinterpret_cast<LPVOID>(static_cast<UINT_PTR>(seconds)), 0, nullptr);
+    if (thread != nullptr)
+        CloseHandle(thread);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,51 @@
+// The colour functions as a host calls them: through the DLL's exports, against the platform's own
+// MulDiv, which they must round exactly as.
+#include "LumoCtrls/LumoCtrls.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+COLORREF ExpectedDarken(int factor, COLORREF c)
+{
+    auto channel = [&](int shift) {
+        return static_cast<COLORREF>(MulDiv((c >> shift) & 0xFF, 255 - factor, 255) & 0xFF) << shift;
+    };
+    return channel(0) | channel(8) | channel(16);
+}
+
+COLORREF ExpectedLighten(int factor, COLORREF c)
+{
+    auto channel = [&](int shift) {
+        int const v = (c >> shift) & 0xFF;
+        return static_cast<COLORREF>((v + MulDiv(255 - v, factor, 255)) & 0xFF) << shift;
+    };
+    return channel(0) | channel(8) | channel(16);
+}
+
+TEST(ExportedColours, DarkenAndLightenRoundLikeThePlatformsMulDiv)
+{
+    COLORREF x = 0x2468ACE1;
+    for (int i = 0; i < 20000; ++i)
+    {
+        x = x * 1103515245u + 12345u;
+        COLORREF const color = x & 0xFFFFFF;
+        int const factor = static_cast<int>((x >> 8) % 701) - 200; // also outside 0..255
+        ASSERT_EQ(DarkenColor(factor, color), ExpectedDarken(factor, color)) << factor << " " << std::hex << color;
+        ASSERT_EQ(LightenColor(factor, color), ExpectedLighten(factor, color)) << factor << " " << std::hex << color;
+    }
+}
+
+TEST(ExportedColours, AllSevenAreReachableThroughTheImportLibrary)
+{
+    EXPECT_EQ(MidColor(0xFFFFFF, 0), 0xB2B2B2u);
+    EXPECT_EQ(MixedColor(0xFFFFFF, 0), 0xDBDBDBu);
+    EXPECT_EQ(RGB2HLS(0x0000FF), 0xF07800u);
+    EXPECT_EQ(HLS2RGB(0xF07800), 0x0000FFu);
+    EXPECT_EQ(HLS_TRANSFORM(0xFFFFFF, 100, 0), 0x0E0E0Eu);
+
+    // A host passes its own COLORREF variables, by value and by reference alike.
+    COLORREF const host = RGB(255, 0, 0);
+    EXPECT_EQ(DarkenColor(255, host), 0u);
+}
+} // namespace

@@ -1,0 +1,82 @@
+// Loading and unloading the library as a process does, through a private copy of the DLL (the copy the
+// test executable imports stays loaded for the whole run).
+#include "LumoCtrls/LumoCtrls.h"
+#include "w32/GuiObjectCounter.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace
+{
+std::wstring PathOfLoadedLibrary()
+{
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&DarkenColor), &module);
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(module, path, MAX_PATH);
+    return path;
+}
+
+class Unload : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        wchar_t directory[MAX_PATH];
+        GetTempPathW(MAX_PATH, directory);
+        m_copy = std::wstring(directory) + L"LumoCtrlsUnloadCopy.dll";
+        ASSERT_TRUE(CopyFileW(PathOfLoadedLibrary().c_str(), m_copy.c_str(), FALSE));
+    }
+    void TearDown() override { DeleteFileW(m_copy.c_str()); }
+
+    std::wstring m_copy;
+};
+
+// A window of this thread, so that sending it a message runs this thread's message hooks.
+HWND CreateProbeWindow()
+{
+    return CreateWindowExW(0, L"STATIC", L"probe", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+}
+
+TEST_F(Unload, WithoutInstanceTheLibraryComesAndGoesWithoutATrace)
+{
+    // Warm up: the first load initialises platform state (fonts, classes) that stays with the process.
+    HMODULE module = LoadLibraryW(m_copy.c_str());
+    ASSERT_NE(module, nullptr);
+    ASSERT_TRUE(FreeLibrary(module));
+
+    GuiObjectCounts const before = CountGuiObjects();
+    for (int round = 0; round < 5; ++round)
+    {
+        module = LoadLibraryW(m_copy.c_str());
+        ASSERT_NE(module, nullptr);
+        ASSERT_TRUE(FreeLibrary(module));
+    }
+    EXPECT_EQ(CountGuiObjects(), before);
+}
+
+TEST_F(Unload, AfterInstanceTheHookGoesWithTheLibrary)
+{
+    HWND const probe = CreateProbeWindow();
+    ASSERT_NE(probe, nullptr);
+    for (int round = 0; round < 3; ++round)
+    {
+        HMODULE const module = LoadLibraryW(m_copy.c_str());
+        ASSERT_NE(module, nullptr);
+        using InstanceFunction = CLumoControls* (*)();
+        auto const instance = reinterpret_cast<InstanceFunction>(
+            reinterpret_cast<void*>(GetProcAddress(module, "_ZN13CLumoControls8InstanceEv")));
+        ASSERT_NE(instance, nullptr);
+        CLumoControls* const library = instance();
+        ASSERT_NE(library, nullptr);
+        EXPECT_TRUE(library->IsInitialised());
+        ASSERT_TRUE(FreeLibrary(module));
+
+        // A hook left behind would now call into unmapped code and end the process here.
+        EXPECT_EQ(SendMessageW(probe, WM_GETTEXTLENGTH, 0, 0), 5);
+    }
+    DestroyWindow(probe);
+}
+} // namespace

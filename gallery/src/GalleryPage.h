@@ -1,0 +1,36 @@
+// One page of the gallery: a child window that shows one family of controls at work.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CGalleryPage
+{
+public:
+    virtual ~CGalleryPage() = default;
+
+    // The name in the page list and the file name of the page's screenshot (without ".png").
+    virtual wchar_t const* GetTitle() const = 0;
+    virtual wchar_t const* GetFileStem() const = 0;
+
+    // Creates the page's window inside the gallery's page area. The default is a plain window that paints
+    // through Paint(); pages with live controls create them as its children in OnCreated().
+    virtual HWND Create(HWND parent, RECT const& area);
+
+    HWND GetWindow() const { return m_window; }
+
+protected:
+    virtual void OnCreated() {}
+    virtual void Paint(HDC dc, RECT const& client) = 0;
+
+private:
+    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND m_window = nullptr;
+};
+
+// Every page, in the order of the page list. Each control family adds its page here.
+std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages();

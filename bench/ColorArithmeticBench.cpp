@@ -14,7 +14,8 @@ namespace
 // A spread of inputs, so that no branch of the conversions is always taken.
 std::vector<COLORREF> const& Inputs()
 {
-    static std::vector<COLORREF> const inputs = [] {
+    static std::vector<COLORREF> const inputs = []
+    {
         std::vector<COLORREF> values(4096);
         COLORREF x = 0x12345678;
         for (COLORREF& v : values)
@@ -27,8 +28,7 @@ std::vector<COLORREF> const& Inputs()
     return inputs;
 }
 
-template <class Function>
-void RunOverInputs(benchmark::State& state, Function&& function)
+template <class Function> void RunOverInputs(benchmark::State& state, Function&& function)
 {
     std::vector<COLORREF> const& inputs = Inputs();
     std::size_t i = 0;
@@ -42,22 +42,43 @@ void RunOverInputs(benchmark::State& state, Function&& function)
 
 void Baseline(benchmark::State& state)
 {
-    RunOverInputs(state, [](COLORREF c) {
-        int r = c & 0xFF, g = (c >> 8) & 0xFF, b = (c >> 16) & 0xFF;
-        benchmark::DoNotOptimize(r);
-        return static_cast<COLORREF>((r & 0xFF) | (g & 0xFF) << 8 | (b & 0xFF) << 16);
-    });
+    RunOverInputs(state,
+                  [](COLORREF c)
+                  {
+                      int r = c & 0xFF, g = (c >> 8) & 0xFF, b = (c >> 16) & 0xFF;
+                      benchmark::DoNotOptimize(r);
+                      return static_cast<COLORREF>((r & 0xFF) | (g & 0xFF) << 8 | (b & 0xFF) << 16);
+                  });
 }
-void Darken(benchmark::State& state) { RunOverInputs(state, [](COLORREF c) { return DarkenColor(30, c); }); }
-void Lighten(benchmark::State& state) { RunOverInputs(state, [](COLORREF c) { return LightenColor(70, c); }); }
-void Mid(benchmark::State& state) { RunOverInputs(state, [](COLORREF c) { return MidColor(c, ~c); }); }
-void Mixed(benchmark::State& state) { RunOverInputs(state, [](COLORREF c) { return MixedColor(c, ~c); }); }
-void ToHls(benchmark::State& state) { RunOverInputs(state, [](COLORREF c) { return RGB2HLS(c); }); }
+void Darken(benchmark::State& state)
+{
+    RunOverInputs(state, [](COLORREF c) { return DarkenColor(30, c); });
+}
+void Lighten(benchmark::State& state)
+{
+    RunOverInputs(state, [](COLORREF c) { return LightenColor(70, c); });
+}
+void Mid(benchmark::State& state)
+{
+    RunOverInputs(state, [](COLORREF c) { return MidColor(c, ~c); });
+}
+void Mixed(benchmark::State& state)
+{
+    RunOverInputs(state, [](COLORREF c) { return MixedColor(c, ~c); });
+}
+void ToHls(benchmark::State& state)
+{
+    RunOverInputs(state, [](COLORREF c) { return RGB2HLS(c); });
+}
 void ToRgb(benchmark::State& state)
 {
-    RunOverInputs(state, [](COLORREF c) { return HLS2RGB((c % 241) | ((c >> 8) % 241) << 8 | ((c >> 16) % 241) << 16); });
+    RunOverInputs(state, [](COLORREF c)
+                  { return HLS2RGB((c % 241) | ((c >> 8) % 241) << 8 | ((c >> 16) % 241) << 16); });
 }
-void Transform(benchmark::State& state) { RunOverInputs(state, [](COLORREF c) { return HLS_TRANSFORM(c, 30, -20); }); }
+void Transform(benchmark::State& state)
+{
+    RunOverInputs(state, [](COLORREF c) { return HLS_TRANSFORM(c, 30, -20); });
+}
 
 BENCHMARK(Baseline);
 BENCHMARK(Darken);
@@ -85,7 +106,8 @@ public:
         std::printf("\nratio to baseline (unpack + repack, %.2f ns):\n", baseline);
         for (auto const& entry : m_nanoseconds)
             if (entry.first != "Baseline")
-                std::printf("  %-10s %6.2f ns  x%.1f\n", entry.first.c_str(), entry.second, entry.second / baseline);
+                std::printf("  %-10s %6.2f ns  x%.1f\n", entry.first.c_str(), entry.second,
+                            entry.second / baseline);
     }
 
 private:

@@ -47,10 +47,12 @@ LRESULT CALLBACK CGalleryPage::WindowProcedure(HWND window, UINT message, WPARAM
         RECT client;
         GetClientRect(window, &client);
         // Painted into a back buffer so that the screenshot and the screen show the same complete page.
-        gallery::PaintBuffered(dc, client, [&](HDC buffer) {
-            gallery::FillColor(buffer, client, RGB(255, 255, 255));
-            page->Paint(buffer, client);
-        });
+        gallery::PaintBuffered(dc, client,
+                               [&](HDC buffer)
+                               {
+                                   gallery::FillColor(buffer, client, RGB(255, 255, 255));
+                                   page->Paint(buffer, client);
+                               });
         EndPaint(window, &ps);
         return 0;
     }

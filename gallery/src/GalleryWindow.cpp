@@ -15,7 +15,9 @@ RECT PageArea(HWND window)
 }
 } // namespace
 
-CGalleryWindow::CGalleryWindow(std::vector<std::unique_ptr<CGalleryPage>> pages) : m_pages(std::move(pages)) {}
+CGalleryWindow::CGalleryWindow(std::vector<std::unique_ptr<CGalleryPage>> pages) : m_pages(std::move(pages))
+{
+}
 
 bool CGalleryWindow::Create(int showCommand)
 {
@@ -28,8 +30,8 @@ bool CGalleryWindow::Create(int showCommand)
     if (!RegisterClassW(&mainClass))
         return false;
     // 1024 by 768: the size of the headless screen, so that a screenshot shows the whole window.
-    m_window = CreateWindowExW(0, kMainClass, L"LumoCtrls Gallery", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
-                               1024, 768, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    m_window = CreateWindowExW(0, kMainClass, L"LumoCtrls Gallery", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0,
+                               0, 1024, 768, nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (m_window == nullptr)
         return false;
     ShowWindow(m_window, showCommand);
@@ -51,9 +53,9 @@ void CGalleryWindow::SelectPage(std::size_t index)
 
 void CGalleryWindow::OnCreate()
 {
-    m_list = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | LBS_NOTIFY | WS_VSCROLL, 0,
-                             0, kListWidth, 100, m_window, reinterpret_cast<HMENU>(kListId),
-                             GetModuleHandleW(nullptr), nullptr);
+    m_list = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
+                             WS_CHILD | WS_VISIBLE | LBS_NOTIFY | WS_VSCROLL, 0, 0, kListWidth, 100, m_window,
+                             reinterpret_cast<HMENU>(kListId), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(m_list, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     RECT const area = PageArea(m_window);
     for (auto const& page : m_pages)

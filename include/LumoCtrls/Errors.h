@@ -51,8 +51,8 @@ private:
 class LUMO_API CWindowsApiFailed : public CError
 {
 public:
-    [[noreturn]] static void CreateAndThrow(wchar_t const* operation, std::uint32_t code, char const* sourcePath,
-                                            int line);
+    [[noreturn]] static void CreateAndThrow(wchar_t const* operation, std::uint32_t code,
+                                            char const* sourcePath, int line);
 
     std::wstring const& GetOperation() const { return m_operation; }
     std::uint32_t GetCode() const { return m_code; }
@@ -69,8 +69,8 @@ private:
 class LUMO_API CComApiFailed : public CError
 {
 public:
-    [[noreturn]] static void CreateAndThrow(wchar_t const* operation, std::int32_t result, char const* sourcePath,
-                                            int line);
+    [[noreturn]] static void CreateAndThrow(wchar_t const* operation, std::int32_t result,
+                                            char const* sourcePath, int line);
 
     std::wstring const& GetOperation() const { return m_operation; }
     std::int32_t GetResult() const { return m_result; }
@@ -100,8 +100,8 @@ private:
 class LUMO_API CResourceNotFound : public CError
 {
 public:
-    [[noreturn]] static void CreateAndThrow(void* module, std::uintptr_t resource, int type, char const* sourcePath,
-                                            int line);
+    [[noreturn]] static void CreateAndThrow(void* module, std::uintptr_t resource, int type,
+                                            char const* sourcePath, int line);
 
     void* GetModule() const { return m_module; }
     std::uintptr_t GetResource() const { return m_resource; }
@@ -169,8 +169,8 @@ public:
     std::vector<std::wstring> const& GetArguments() const { return m_arguments; }
     std::wstring GetText() const override;
 
-    [[noreturn]] static void Throw(unsigned message, std::vector<std::wstring> arguments, char const* sourcePath,
-                                   int line);
+    [[noreturn]] static void Throw(unsigned message, std::vector<std::wstring> arguments,
+                                   char const* sourcePath, int line);
 
 private:
     CRuntimeError(unsigned message, std::vector<std::wstring> arguments, char const* sourcePath, int line);

@@ -33,14 +33,14 @@ TEST_P(ColorArithmeticTest, GivesTheWorkedOutValue)
 
 INSTANTIATE_TEST_SUITE_P(
     DarkenAndLighten, ColorArithmeticTest,
-    testing::Values(ColorCase{"darken 0 keeps the colour, top byte cleared", DarkenColor(0, 0xFF123456), 0x123456},
-                    ColorCase{"darken 255 is black", DarkenColor(255, 0xFFFFFF), 0},
-                    ColorCase{"darken 30 rounds each channel", DarkenColor(30, 0x80FF40), 0x71E138},
-                    ColorCase{"darken -255 wraps to the low byte", DarkenColor(-255, 0x808080), 0},
-                    ColorCase{"lighten 0 keeps the colour, top byte cleared", LightenColor(0, 0xAA654321),
-                              0x654321},
-                    ColorCase{"lighten 255 is white", LightenColor(255, 0), 0xFFFFFF},
-                    ColorCase{"lighten 128 rounds towards white", LightenColor(128, 0x000080), 0x8080C0}));
+    testing::Values(
+        ColorCase{"darken 0 keeps the colour, top byte cleared", DarkenColor(0, 0xFF123456), 0x123456},
+        ColorCase{"darken 255 is black", DarkenColor(255, 0xFFFFFF), 0},
+        ColorCase{"darken 30 rounds each channel", DarkenColor(30, 0x80FF40), 0x71E138},
+        ColorCase{"darken -255 wraps to the low byte", DarkenColor(-255, 0x808080), 0},
+        ColorCase{"lighten 0 keeps the colour, top byte cleared", LightenColor(0, 0xAA654321), 0x654321},
+        ColorCase{"lighten 255 is white", LightenColor(255, 0), 0xFFFFFF},
+        ColorCase{"lighten 128 rounds towards white", LightenColor(128, 0x000080), 0x8080C0}));
 
 INSTANTIATE_TEST_SUITE_P(
     Blends, ColorArithmeticTest,
@@ -64,25 +64,25 @@ INSTANTIATE_TEST_SUITE_P(
                     ColorCase{"light red takes the upper saturation branch", RGB2HLS(0x8080FF), 0xF0B400},
                     ColorCase{"top byte ignored", RGB2HLS(0xEE000000), 0x0000A0}));
 
-INSTANTIATE_TEST_SUITE_P(
-    HlsToRgb, ColorArithmeticTest,
-    testing::Values(ColorCase{"white", HLS2RGB(0x00F0A0), 0xFFFFFF},
-                    ColorCase{"pure red", HLS2RGB(0xF07800), 0x0000FF},
-                    ColorCase{"grey without rounding term", HLS2RGB(0x007FA0), 0x868686},
-                    ColorCase{"theme colour", HLS2RGB(0xF0D78F), 0xFFE0CA},
-                    ColorCase{"lightened theme colour", HLS2RGB(0xF0E38F), 0xFFEFE3},
-                    ColorCase{"darkened theme colour", DarkenColor(30, HLS2RGB(0xF0B48F)), 0xE1A171}));
+INSTANTIATE_TEST_SUITE_P(HlsToRgb, ColorArithmeticTest,
+                         testing::Values(ColorCase{"white", HLS2RGB(0x00F0A0), 0xFFFFFF},
+                                         ColorCase{"pure red", HLS2RGB(0xF07800), 0x0000FF},
+                                         ColorCase{"grey without rounding term", HLS2RGB(0x007FA0), 0x868686},
+                                         ColorCase{"theme colour", HLS2RGB(0xF0D78F), 0xFFE0CA},
+                                         ColorCase{"lightened theme colour", HLS2RGB(0xF0E38F), 0xFFEFE3},
+                                         ColorCase{"darkened theme colour",
+                                                   DarkenColor(30, HLS2RGB(0xF0B48F)), 0xE1A171}));
 
 INSTANTIATE_TEST_SUITE_P(
     Transform, ColorArithmeticTest,
-    testing::Values(ColorCase{"lightness up to 255 packs 270 as 14", HLS_TRANSFORM(0xFFFFFF, 100, 0), 0x0E0E0E},
-                    ColorCase{"half the lightness of red", HLS_TRANSFORM(0x0000FF, -50, 0), 0x000080},
-                    ColorCase{"hint colour +30 %", HLS_TRANSFORM(0x5BC0FF, 30, 0), 0x95D8FF},
-                    ColorCase{"hint colour -30 %", HLS_TRANSFORM(0x5BC0FF, -30, 0), 0x0098F2},
-                    ColorCase{"hint colour +70 %", HLS_TRANSFORM(0x5BC0FF, 70, 0), 0xE3F4FF},
-                    ColorCase{"no change is a round trip", HLS_TRANSFORM(0x123456, 0, 0),
-                              HLS2RGB(RGB2HLS(0x123456))},
-                    ColorCase{"saturation -100 % gives a grey", HLS_TRANSFORM(0x0000FF, 0, -100), 0x7F7F7F}));
+    testing::Values(
+        ColorCase{"lightness up to 255 packs 270 as 14", HLS_TRANSFORM(0xFFFFFF, 100, 0), 0x0E0E0E},
+        ColorCase{"half the lightness of red", HLS_TRANSFORM(0x0000FF, -50, 0), 0x000080},
+        ColorCase{"hint colour +30 %", HLS_TRANSFORM(0x5BC0FF, 30, 0), 0x95D8FF},
+        ColorCase{"hint colour -30 %", HLS_TRANSFORM(0x5BC0FF, -30, 0), 0x0098F2},
+        ColorCase{"hint colour +70 %", HLS_TRANSFORM(0x5BC0FF, 70, 0), 0xE3F4FF},
+        ColorCase{"no change is a round trip", HLS_TRANSFORM(0x123456, 0, 0), HLS2RGB(RGB2HLS(0x123456))},
+        ColorCase{"saturation -100 % gives a grey", HLS_TRANSFORM(0x0000FF, 0, -100), 0x7F7F7F}));
 
 int ChannelDistance(COLORREF a, COLORREF b)
 {

@@ -20,8 +20,7 @@ void CaptureError(CError const& error)
     g_reported.push_back(&error);
 }
 
-template <class Throw>
-std::wstring DescriptionOf(Throw&& raise)
+template <class Throw> std::wstring DescriptionOf(Throw&& raise)
 {
     try
     {
@@ -38,13 +37,17 @@ TEST(Errors, EachKindDescribesItselfInOneLineWithItsLocation)
 {
     EXPECT_EQ(DescriptionOf([] { CWindowsApiFailed::CreateAndThrow(L"RegisterClass", 1410, "src/X", 88); }),
               L"RegisterClass failed with code 1410 [src/X:88]");
-    EXPECT_EQ(DescriptionOf([] { CComApiFailed::CreateAndThrow(L"CoCreateInstance", -2147221164, "src/Y", 7); }),
-              L"CoCreateInstance failed with result 0x80040154 [src/Y:7]");
-    EXPECT_EQ(DescriptionOf([] { COutOfMemory::CreateAndThrow("src/ObjectRuntime/NewDelete/NewDelete", 57); }),
-              L"out of memory [src/ObjectRuntime/NewDelete/NewDelete:57]");
-    EXPECT_EQ(DescriptionOf([] {
-                  CResourceNotFound::CreateAndThrow(reinterpret_cast<void*>(0x10000), 120, 3, "src\\INC\\X", 598);
-              }),
+    EXPECT_EQ(
+        DescriptionOf([] { CComApiFailed::CreateAndThrow(L"CoCreateInstance", -2147221164, "src/Y", 7); }),
+        L"CoCreateInstance failed with result 0x80040154 [src/Y:7]");
+    EXPECT_EQ(
+        DescriptionOf([] { COutOfMemory::CreateAndThrow("src/ObjectRuntime/NewDelete/NewDelete", 57); }),
+        L"out of memory [src/ObjectRuntime/NewDelete/NewDelete:57]");
+    EXPECT_EQ(DescriptionOf(
+                  [] {
+                      CResourceNotFound::CreateAndThrow(reinterpret_cast<void*>(0x10000), 120, 3,
+                                                        "src\\INC\\X", 598);
+                  }),
               L"resource 120 of type 3 not found in module 0x10000 [src\\INC\\X:598]");
     EXPECT_EQ(DescriptionOf([] { CRuntimeError::SetFileAndLine("src/T", 5)(0, 12, L"items"); }),
               L"run-time error 0 (index out of range): 12, items [src/T:5]");

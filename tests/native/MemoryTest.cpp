@@ -20,9 +20,10 @@ struct Located
 std::vector<Located> TrackedNow()
 {
     std::vector<Located> blocks;
-    CMemory::EnumerateTracked([&](char const* path, int line, std::size_t size) {
-        blocks.push_back({path, line, size});
-    });
+    CMemory::EnumerateTracked(
+        [&](char const* path, int line, std::size_t size) {
+            blocks.push_back({path, line, size});
+        });
     return blocks;
 }
 

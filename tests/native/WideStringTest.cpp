@@ -21,7 +21,7 @@ TEST(WideStringCompare, IgnoresCaseOfAsciiAndLatin1LettersOnly)
 {
     EXPECT_EQ(_wcsicomp(L"Transparent", L"tRANSPARENT"), 0);
     EXPECT_EQ(_wcsicomp(L"\u00C9t\u00C9", L"\u00E9t\u00E9"), 0); // É/é
-    EXPECT_NE(_wcsicomp(L"\u00D7", L"\u00F7"), 0);              // × and ÷ are not a case pair
+    EXPECT_NE(_wcsicomp(L"\u00D7", L"\u00F7"), 0);               // × and ÷ are not a case pair
     EXPECT_LT(_wcsicomp(L"abc", L"ABD"), 0);
     EXPECT_GT(_wcsicomp(L"abcd", L"ABC"), 0); // a prefix sorts first
     EXPECT_LT(_wcsicomp(L"", L"a"), 0);
@@ -39,7 +39,7 @@ TEST(WideStringFormat, FormatsWithoutOverrunningAndCutsTooLongTexts)
     EXPECT_STREQ(buffer, L"ab-7");
 
     EXPECT_EQ(snxprintfW(buffer, 6, L"%x %ls", 0xFFFF0001u, L"tail"), 13); // full length reported
-    EXPECT_STREQ(buffer, L"ffff0");                                          // cut to size - 1
+    EXPECT_STREQ(buffer, L"ffff0");                                        // cut to size - 1
     EXPECT_EQ(storage[0], L'#');
     EXPECT_EQ(storage[7], L'#');
 

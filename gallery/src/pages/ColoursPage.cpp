@@ -37,7 +37,8 @@ protected:
     }
 
 private:
-    static int PaintFactorRamps(HDC dc, int x, int y, wchar_t const* title, COLORREF (*function)(int, COLORREF))
+    static int PaintFactorRamps(HDC dc, int x, int y, wchar_t const* title,
+                                COLORREF (*function)(int, COLORREF))
     {
         y = Heading(dc, x, y, title);
         for (int factor = 0, column = 0; factor <= 256; factor += 32, ++column)
@@ -68,7 +69,8 @@ private:
                                      {kBaseColors[1], RGB(255, 255, 255)}};
         for (auto const& pair : pairs)
         {
-            COLORREF const shown[] = {pair[0], pair[1], MidColor(pair[0], pair[1]), MixedColor(pair[0], pair[1])};
+            COLORREF const shown[] = {pair[0], pair[1], MidColor(pair[0], pair[1]),
+                                      MixedColor(pair[0], pair[1])};
             for (int c = 0; c < 4; ++c)
                 Swatch(dc, x + 70 + c * 48, y, 40, kSwatch, shown[c]);
             Label(dc, x + 270, y + 6, gallery::Hex(shown[2]) + L"  " + gallery::Hex(shown[3]));

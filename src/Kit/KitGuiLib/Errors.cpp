@@ -87,7 +87,8 @@ CComApiFailed::CComApiFailed(wchar_t const* operation, std::int32_t result, char
 {
 }
 
-void CComApiFailed::CreateAndThrow(wchar_t const* operation, std::int32_t result, char const* sourcePath, int line)
+void CComApiFailed::CreateAndThrow(wchar_t const* operation, std::int32_t result, char const* sourcePath,
+                                   int line)
 {
     throw CComApiFailed(operation, result, sourcePath, line);
 }
@@ -119,8 +120,8 @@ CResourceNotFound::CResourceNotFound(void* module, std::uintptr_t resource, int 
 {
 }
 
-void CResourceNotFound::CreateAndThrow(void* module, std::uintptr_t resource, int type, char const* sourcePath,
-                                       int line)
+void CResourceNotFound::CreateAndThrow(void* module, std::uintptr_t resource, int type,
+                                       char const* sourcePath, int line)
 {
     throw CResourceNotFound(module, resource, type, sourcePath, line);
 }
@@ -133,7 +134,10 @@ std::wstring CResourceNotFound::GetText() const
 
 // --- CUnknownError
 
-CUnknownError::CUnknownError(bool flag, char const* sourcePath, int line) : CError(sourcePath, line), m_flag(flag) {}
+CUnknownError::CUnknownError(bool flag, char const* sourcePath, int line)
+    : CError(sourcePath, line), m_flag(flag)
+{
+}
 
 void CUnknownError::CreateAndThrow(bool flag, char const* sourcePath, int line)
 {
@@ -153,7 +157,8 @@ CRuntimeError::CRuntimeError(unsigned message, std::vector<std::wstring> argumen
 {
 }
 
-void CRuntimeError::Throw(unsigned message, std::vector<std::wstring> arguments, char const* sourcePath, int line)
+void CRuntimeError::Throw(unsigned message, std::vector<std::wstring> arguments, char const* sourcePath,
+                          int line)
 {
     throw CRuntimeError(message, std::move(arguments), sourcePath, line);
 }

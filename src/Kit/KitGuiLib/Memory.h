@@ -19,5 +19,6 @@ public:
     static std::size_t GetTrackedCount();
 
     // Calls visit for each tracked block alive now, oldest first.
-    static void EnumerateTracked(std::function<void(char const* sourcePath, int line, std::size_t size)> const& visit);
+    static void
+    EnumerateTracked(std::function<void(char const* sourcePath, int line, std::size_t size)> const& visit);
 };

@@ -122,10 +122,12 @@ COLORREF HLS2RGB(HLSVALUE hls)
         int const grey = lightness * kRgbMax / kHlsMax;
         return PackColor(grey, grey, grey);
     }
-    int const m2 = lightness <= kHlsMax / 2 ? (lightness * (kHlsMax + saturation) + kHlsMax / 2) / kHlsMax
-                                            : lightness + saturation - (lightness * saturation + kHlsMax / 2) / kHlsMax;
+    int const m2 = lightness <= kHlsMax / 2
+                       ? (lightness * (kHlsMax + saturation) + kHlsMax / 2) / kHlsMax
+                       : lightness + saturation - (lightness * saturation + kHlsMax / 2) / kHlsMax;
     int const m1 = 2 * lightness - m2;
-    return PackColor(ScaleToRgb(HueToChannel(m1, m2, hue + kHlsMax / 3)), ScaleToRgb(HueToChannel(m1, m2, hue)),
+    return PackColor(ScaleToRgb(HueToChannel(m1, m2, hue + kHlsMax / 3)),
+                     ScaleToRgb(HueToChannel(m1, m2, hue)),
                      ScaleToRgb(HueToChannel(m1, m2, hue - kHlsMax / 3)));
 }
 

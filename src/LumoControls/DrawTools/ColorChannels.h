@@ -5,9 +5,18 @@
 
 namespace lumo
 {
-constexpr int RedOf(COLORREF color) { return static_cast<int>(color & 0xFF); }
-constexpr int GreenOf(COLORREF color) { return static_cast<int>((color >> 8) & 0xFF); }
-constexpr int BlueOf(COLORREF color) { return static_cast<int>((color >> 16) & 0xFF); }
+constexpr int RedOf(COLORREF color)
+{
+    return static_cast<int>(color & 0xFF);
+}
+constexpr int GreenOf(COLORREF color)
+{
+    return static_cast<int>((color >> 8) & 0xFF);
+}
+constexpr int BlueOf(COLORREF color)
+{
+    return static_cast<int>((color >> 16) & 0xFF);
+}
 
 // Keeps the low byte of each channel value, so out-of-range results wrap as the formulas expect.
 constexpr COLORREF PackColor(int red, int green, int blue)
@@ -17,5 +26,8 @@ constexpr COLORREF PackColor(int red, int green, int blue)
 }
 
 // An HLS value packs hue, lightness and saturation in the same byte positions.
-constexpr HLSVALUE PackHLS(int hue, int lightness, int saturation) { return PackColor(hue, lightness, saturation); }
+constexpr HLSVALUE PackHLS(int hue, int lightness, int saturation)
+{
+    return PackColor(hue, lightness, saturation);
+}
 } // namespace lumo

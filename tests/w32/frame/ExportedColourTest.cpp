@@ -8,15 +8,15 @@ namespace
 {
 COLORREF ExpectedDarken(int factor, COLORREF c)
 {
-    auto channel = [&](int shift) {
-        return static_cast<COLORREF>(MulDiv((c >> shift) & 0xFF, 255 - factor, 255) & 0xFF) << shift;
-    };
+    auto channel = [&](int shift)
+    { return static_cast<COLORREF>(MulDiv((c >> shift) & 0xFF, 255 - factor, 255) & 0xFF) << shift; };
     return channel(0) | channel(8) | channel(16);
 }
 
 COLORREF ExpectedLighten(int factor, COLORREF c)
 {
-    auto channel = [&](int shift) {
+    auto channel = [&](int shift)
+    {
         int const v = (c >> shift) & 0xFF;
         return static_cast<COLORREF>((v + MulDiv(255 - v, factor, 255)) & 0xFF) << shift;
     };
@@ -31,8 +31,10 @@ TEST(ExportedColours, DarkenAndLightenRoundLikeThePlatformsMulDiv)
         x = x * 1103515245u + 12345u;
         COLORREF const color = x & 0xFFFFFF;
         int const factor = static_cast<int>((x >> 8) % 701) - 200; // also outside 0..255
-        ASSERT_EQ(DarkenColor(factor, color), ExpectedDarken(factor, color)) << factor << " " << std::hex << color;
-        ASSERT_EQ(LightenColor(factor, color), ExpectedLighten(factor, color)) << factor << " " << std::hex << color;
+        ASSERT_EQ(DarkenColor(factor, color), ExpectedDarken(factor, color))
+            << factor << " " << std::hex << color;
+        ASSERT_EQ(LightenColor(factor, color), ExpectedLighten(factor, color))
+            << factor << " " << std::hex << color;
     }
 }
 

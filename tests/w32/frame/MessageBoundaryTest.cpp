@@ -18,13 +18,16 @@ UINT g_throwOn = 0;
 
 LRESULT CALLBACK ThrowingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return lumo::DispatchGuarded(window, message, wParam, lParam, [&]() -> LRESULT {
-        if (message == g_throwOn)
-            CWindowsApiFailed::CreateAndThrow(L"DrawText", 8, "src/Test", 21);
-        if (message == WM_GETTEXTLENGTH)
-            return 1234; // a handled message answers differently from the default processing
-        return DefWindowProcW(window, message, wParam, lParam);
-    });
+    return lumo::DispatchGuarded(
+        window, message, wParam, lParam,
+        [&]() -> LRESULT
+        {
+            if (message == g_throwOn)
+                CWindowsApiFailed::CreateAndThrow(L"DrawText", 8, "src/Test", 21);
+            if (message == WM_GETTEXTLENGTH)
+                return 1234; // a handled message answers differently from the default processing
+            return DefWindowProcW(window, message, wParam, lParam);
+        });
 }
 
 class MessageBoundary : public testing::Test
@@ -81,7 +84,8 @@ LRESULT CALLBACK GuardedSubclass(HWND window, UINT message, WPARAM wParam, LPARA
 {
     return lumo::DispatchGuarded(
         window, message, wParam, lParam,
-        [&]() -> LRESULT {
+        [&]() -> LRESULT
+        {
             if (message == WM_GETTEXTLENGTH)
                 COutOfMemory::CreateAndThrow("src/Test", 5);
             return CallWindowProcW(g_previous, window, message, wParam, lParam);

@@ -37,7 +37,8 @@ protected:
 // A window of this thread, so that sending it a message runs this thread's message hooks.
 HWND CreateProbeWindow()
 {
-    return CreateWindowExW(0, L"STATIC", L"probe", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    return CreateWindowExW(0, L"STATIC", L"probe", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                           nullptr);
 }
 
 TEST_F(Unload, WithoutInstanceTheLibraryComesAndGoesWithoutATrace)

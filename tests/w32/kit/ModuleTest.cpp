@@ -12,7 +12,8 @@ TEST(ModuleFromFunction, NamesTheModuleThatHoldsTheCode)
 {
     EXPECT_EQ(_GetModuleFromFunction(reinterpret_cast<void const*>(&FunctionOfThisExecutable)),
               GetModuleHandleW(nullptr));
-    EXPECT_EQ(_GetModuleFromFunction(reinterpret_cast<void const*>(&GetTickCount)), GetModuleHandleW(L"kernel32.dll"));
+    EXPECT_EQ(_GetModuleFromFunction(reinterpret_cast<void const*>(&GetTickCount)),
+              GetModuleHandleW(L"kernel32.dll"));
 }
 
 TEST(ModuleFromFunction, AnAddressOutsideEveryModuleGivesNull)

@@ -24,7 +24,8 @@ std::wstring ToUtf16(void const* source, UINT codePage)
 }
 } // namespace
 
-int _ConvertString(void const* source, UINT sourceCodePage, void* target, int targetBytes, UINT targetCodePage)
+int _ConvertString(void const* source, UINT sourceCodePage, void* target, int targetBytes,
+                   UINT targetCodePage)
 {
     if (source == nullptr)
         return 0;
@@ -48,6 +49,6 @@ int _ConvertString(void const* source, UINT sourceCodePage, void* target, int ta
         return bytes > 0 ? bytes : 0;
     if (targetBytes < bytes)
         return 0;
-    return WideCharToMultiByte(targetCodePage, 0, wide.data(), -1, static_cast<char*>(target), targetBytes, nullptr,
-                               nullptr);
+    return WideCharToMultiByte(targetCodePage, 0, wide.data(), -1, static_cast<char*>(target), targetBytes,
+                               nullptr, nullptr);
 }

@@ -12,4 +12,5 @@ UINT _GetCurrentCodePage();
 // bytes of the converted text including its terminator (two bytes for UTF-16, one otherwise). With a
 // null target nothing is written and only the size is returned; otherwise at most targetBytes are
 // written. 0 when the text cannot be converted or does not fit.
-int _ConvertString(void const* source, UINT sourceCodePage, void* target, int targetBytes, UINT targetCodePage);
+int _ConvertString(void const* source, UINT sourceCodePage, void* target, int targetBytes,
+                   UINT targetCodePage);

@@ -83,8 +83,8 @@ void Display(unsigned message, ...)
     std::wstring path;
     for (char const* c = g_lastSourcePath; *c; ++c)
         path += static_cast<wchar_t>(static_cast<unsigned char>(*c));
-    _WriteReportLine(L"LumoCtrls message " + std::to_wstring(message) + L": " + Substitute(text, arguments) + L" [" +
-                     path + L":" + std::to_wstring(g_lastLine) + L"]");
+    _WriteReportLine(L"LumoCtrls message " + std::to_wstring(message) + L": " + Substitute(text, arguments) +
+                     L" [" + path + L":" + std::to_wstring(g_lastLine) + L"]");
 }
 } // namespace
 

@@ -55,7 +55,8 @@ void InstallMenuHook()
     HMODULE const module = _GetModuleFromFunction(reinterpret_cast<void const*>(&lumo::MenuHookProcedure));
     if (module == nullptr)
         ThrowLastError(L"GetModuleFromFunction", __LINE__);
-    HHOOK const hook = SetWindowsHookExW(WH_CALLWNDPROC, &lumo::MenuHookProcedure, module, GetCurrentThreadId());
+    HHOOK const hook =
+        SetWindowsHookExW(WH_CALLWNDPROC, &lumo::MenuHookProcedure, module, GetCurrentThreadId());
     if (hook == nullptr)
         ThrowLastError(L"SetWindowsHookEx", __LINE__);
     g_menuHook = hook;

@@ -5,6 +5,11 @@
 #include "LumoCtrls/Types.h"
 #include "LumoCtrls/Errors.h"
 #include "LumoCtrls/ColorArithmetic.h"
+#include "LumoCtrls/LibraryMemory.h"
 #if defined(_WIN32)
+#include "LumoCtrls/SharedHandle.h"
+#include "LumoCtrls/SharedPointer.h"
+#include "LumoCtrls/ResourceTracker.h"
+#include "LumoCtrls/StringWrapper.h"
 #include "LumoCtrls/LumoControls.h"
 #endif

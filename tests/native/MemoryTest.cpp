@@ -1,5 +1,5 @@
 #include "Kit/KitGuiLib/Memory.h"
-#include "ObjectRuntime/NewDelete/NewDelete.h"
+#include "LumoCtrls/LibraryMemory.h"
 #include "LumoCtrls/Errors.h"
 
 #include <gtest/gtest.h>

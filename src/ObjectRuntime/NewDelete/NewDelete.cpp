@@ -1,4 +1,4 @@
-#include "ObjectRuntime/NewDelete/NewDelete.h"
+#include "LumoCtrls/LibraryMemory.h"
 
 #include "Kit/KitGuiLib/Memory.h"
 #include "LumoCtrls/Errors.h"

@@ -5,19 +5,24 @@
 //     auto* node = new CNode(...);                          // plain
 //
 // Classes opt in by deriving from CLibraryObject.
+//
+// Exported, because the counted handle wrappers are templates compiled into hosts too: a counter allocated
+// in a host and released by the library (or the other way round) must come from one allocator.
 #pragma once
+
+#include "LumoCtrls/Export.h"
 
 #include <cstddef>
 
 namespace lumo
 {
 // Plain allocation; throws COutOfMemory naming the allocator when the block cannot be had.
-void* Allocate(std::size_t size);
+LUMO_API void* Allocate(std::size_t size);
 
 // Tracked allocation; throws COutOfMemory naming the caller's source path and line.
-void* AllocateTracked(std::size_t size, char const* sourcePath, int line);
+LUMO_API void* AllocateTracked(std::size_t size, char const* sourcePath, int line);
 
-void Release(void* block);
+LUMO_API void Release(void* block);
 } // namespace lumo
 
 class CLibraryObject

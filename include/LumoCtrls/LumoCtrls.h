@@ -6,10 +6,12 @@
 #include "LumoCtrls/Errors.h"
 #include "LumoCtrls/ColorArithmetic.h"
 #include "LumoCtrls/LibraryMemory.h"
+#include "LumoCtrls/ThemeColors.h"
 #if defined(_WIN32)
 #include "LumoCtrls/SharedHandle.h"
 #include "LumoCtrls/SharedPointer.h"
 #include "LumoCtrls/ResourceTracker.h"
 #include "LumoCtrls/StringWrapper.h"
+#include "LumoCtrls/DrawTools.h"
 #include "LumoCtrls/LumoControls.h"
 #endif

@@ -18,6 +18,23 @@ typedef COLORREF HLSVALUE;
 
 namespace lumo
 {
+// A rectangle of the portable core: right and bottom exclusive, like the platform's RECT.
+struct Rect
+{
+    int left;
+    int top;
+    int right;
+    int bottom;
+
+    constexpr int Width() const { return right - left; }
+    constexpr int Height() const { return bottom - top; }
+    constexpr bool operator==(Rect const& other) const
+    {
+        return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
+    }
+    constexpr bool operator!=(Rect const& other) const { return !(*this == other); }
+};
+
 // The two whole colour values that mean something other than a colour.
 constexpr COLORREF kColorNone = 0xFFFFFFFFu;
 constexpr COLORREF kColorTransparent = 0xFFFF0001u;

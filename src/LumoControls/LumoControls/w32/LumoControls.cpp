@@ -3,6 +3,7 @@
 #include "Kit/KitLib/w32/Module.h"
 #include "LumoControls/LumoControls/w32/LibraryState.h"
 #include "LumoControls/LumoControls/w32/MenuHook.h"
+#include "LumoCtrls/DrawTools.h"
 #include "LumoCtrls/Errors.h"
 
 #include <commctrl.h>
@@ -69,7 +70,7 @@ CLumoControls* CLumoControls::Instance()
 {
     if (!s_library.m_initialised)
     {
-        // The colour state is computed first, as soon as the drawing tools are in.
+        RefreshColors();
         CopyMenuFont();
         InitialiseCommonControls();
         RegisterWindowClasses();

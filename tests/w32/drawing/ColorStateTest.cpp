@@ -1,0 +1,136 @@
+// The colour state of a freshly loaded library (a private copy of the DLL, so that nothing else in this
+// process has refreshed it), and the derived colours after initialisation.
+#include "LumoCtrls/LumoCtrls.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace
+{
+std::wstring PathOfLoadedLibrary()
+{
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&RefreshColors), &module);
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(module, path, MAX_PATH);
+    return path;
+}
+
+template <class Function> Function Export(HMODULE module, char const* name)
+{
+    auto const function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+    if (function == nullptr)
+        ADD_FAILURE() << "no export " << name;
+    return function;
+}
+
+struct FreshLibrary
+{
+    FreshLibrary()
+    {
+        wchar_t directory[MAX_PATH];
+        GetTempPathW(MAX_PATH, directory);
+        copy = std::wstring(directory) + L"LumoCtrlsColourCopy.dll";
+        CopyFileW(PathOfLoadedLibrary().c_str(), copy.c_str(), FALSE);
+        module = LoadLibraryW(copy.c_str());
+        hint = Export<COLORREF (*)()>(module, "_Z12GetHintColorv");
+        installed = Export<int (*)()>(module, "_Z18IsThemeXPInstalledv");
+        composition = Export<int (*)()>(module, "_Z17IsAeroVistaActivev");
+        refresh = Export<void (*)()>(module, "_Z13RefreshColorsv");
+        nativeMode = Export<int (*)(int)>(module, "_Z13SetNativeModei");
+    }
+    ~FreshLibrary()
+    {
+        FreeLibrary(module);
+        DeleteFileW(copy.c_str());
+    }
+
+    std::wstring copy;
+    HMODULE module = nullptr;
+    COLORREF (*hint)() = nullptr;
+    int (*installed)() = nullptr;
+    int (*composition)() = nullptr;
+    void (*refresh)() = nullptr;
+    int (*nativeMode)(int) = nullptr;
+};
+
+int PlatformCompositionFlag()
+{
+    HMODULE const uxtheme = LoadLibraryW(L"uxtheme.dll");
+    auto const isActive = reinterpret_cast<BOOL(WINAPI*)()>(
+        reinterpret_cast<void*>(GetProcAddress(uxtheme, "IsCompositionActive")));
+    return isActive != nullptr ? isActive() : 0;
+}
+
+TEST(ColorState, FromLoadThroughRefreshAndNativeMode)
+{
+    FreshLibrary library;
+    ASSERT_NE(library.module, nullptr);
+    struct Expected
+    {
+        char const* when;
+        COLORREF hint;
+        int installed;
+        int composition;
+    };
+    auto check = [&](Expected const& expected)
+    {
+        EXPECT_EQ(library.hint(), expected.hint) << expected.when;
+        EXPECT_EQ(library.installed(), expected.installed) << expected.when;
+        EXPECT_EQ(library.composition(), expected.composition) << expected.when;
+    };
+
+    check({"at load", 0, 0, 0});
+    library.refresh();
+    check({"after a refresh", 0x5BC0FF, 1, PlatformCompositionFlag()});
+    EXPECT_EQ(library.nativeMode(1), 0);
+    check({"native mode alone changes nothing yet", 0x5BC0FF, 1, PlatformCompositionFlag()});
+    library.refresh();
+    check({"a refresh in native mode", 0x5BC0FF, 1, 0});
+    EXPECT_EQ(library.nativeMode(0), 1);
+}
+
+TEST(ColorState, InitialisationRefreshesAndTheDerivedColoursFollow)
+{
+    CLumoControls::Instance();
+    COLORREF selection[2], hot[2], hotSelection[2];
+    GetSelectionColors(selection[0], selection[1]);
+    GetHotColors(hot[0], hot[1]);
+    GetHotSelectionColors(hotSelection[0], hotSelection[1]);
+    struct
+    {
+        char const* what;
+        COLORREF actual;
+        COLORREF expected;
+    } const table[] = {
+        {"hint", GetHintColor(), 0x5BC0FF},
+        {"theme", GetThemeColor(), 0xFFE0CA},
+        {"darkened theme", GetDarkenThemeColor(), 0xE1A171},
+        {"lightened theme", GetLightenThemeColor(), 0xFFEFE3},
+        {"selection first", selection[0], 0x95D8FF},
+        {"selection second", selection[1], 0x0098F2},
+        {"hot first", hot[0], 0xE3F4FF},
+        {"hot second", hot[1], 0x5BC0FF},
+        {"hot selection first", hotSelection[0], 0x0098F2},
+        {"hot selection second", hotSelection[1], 0x95D8FF},
+    };
+    for (auto const& row : table)
+        EXPECT_EQ(row.actual, row.expected) << row.what;
+}
+
+TEST(DrawTools, PlatformAnswers)
+{
+    EXPECT_EQ(GetRealFontHeight(8), -11); // 96 dots per inch
+    EXPECT_EQ(GetRealFontHeight(12), -16);
+    EXPECT_EQ(GetCountOfColors(), 3); // a 32-bit display
+    HWND const window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 20, 20, nullptr,
+                                        nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    EXPECT_NE(TrackMouseLeaveEvent(window), 0);
+    CLumoControls::Instance(); // the styles-installed flag is set
+    EXPECT_NO_THROW(RemoveXPThemeOfControl(window));
+    DestroyWindow(window);
+}
+} // namespace

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "LumoCtrls/Export.h"
+#include "LumoCtrls/ResourceTracker.h"
 
 class LUMO_API CLumoControls
 {
@@ -16,6 +17,23 @@ public:
     static CLumoControls* Instance();
 
     bool IsInitialised() const { return m_initialised; }
+
+    // --- Command images (the process-wide image registry; magenta is transparent).
+
+    // Registers a bitmap under a command identifier; an identifier keeps the first image it was given.
+    static void AddBitmapWithID(UINT identifier, HBITMAP bitmap, int width, int height);
+    // Registers an icon; an icon replaces the image of an identifier already registered.
+    static void AddIconWithID(UINT identifier, HICON icon);
+    // Registers the image of every button of a toolbar under the button's command.
+    static void LoadImagesFromToolbar(HWND toolbar);
+    // Writes the size of a registered image; leaves width and height alone otherwise.
+    static void GetImageSize(UINT identifier, int& width, int& height);
+    static void DrawBitmapImage(CDCBase& dc, HBITMAP bitmap, int x, int y, int width, int height);
+    static void DrawBitmapId(CDCBase& dc, UINT identifier, int x, int y, int width, int height, int disabled);
+    // The registered image, still owned by the registry; null when there is none.
+    static HBITMAP BitmapFromID(UINT identifier);
+    // A greyed copy that the caller owns, or null.
+    static HBITMAP CreateGrayBitmap(HBITMAP bitmap, COLORREF key);
 
 private:
     CLumoControls() = default;

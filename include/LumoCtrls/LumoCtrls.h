@@ -7,11 +7,13 @@
 #include "LumoCtrls/ColorArithmetic.h"
 #include "LumoCtrls/LibraryMemory.h"
 #include "LumoCtrls/ThemeColors.h"
+#include "LumoCtrls/ColorNames.h"
 #if defined(_WIN32)
 #include "LumoCtrls/SharedHandle.h"
 #include "LumoCtrls/SharedPointer.h"
 #include "LumoCtrls/ResourceTracker.h"
 #include "LumoCtrls/StringWrapper.h"
 #include "LumoCtrls/DrawTools.h"
+#include "LumoCtrls/LibraryImages.h"
 #include "LumoCtrls/LumoControls.h"
 #endif

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace
 {
 // Every expected value below was worked out by hand from the channel formulas, or is one of the

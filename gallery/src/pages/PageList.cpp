@@ -3,11 +3,15 @@
 
 std::unique_ptr<CGalleryPage> CreateColoursPage();
 std::unique_ptr<CGalleryPage> CreateDrawingPage();
+std::unique_ptr<CGalleryPage> CreateColourNamesPage();
+std::unique_ptr<CGalleryPage> CreateImageRegistryPage();
 
 std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
 {
     std::vector<std::unique_ptr<CGalleryPage>> pages;
     pages.push_back(CreateColoursPage());
     pages.push_back(CreateDrawingPage());
+    pages.push_back(CreateColourNamesPage());
+    pages.push_back(CreateImageRegistryPage());
     return pages;
 }

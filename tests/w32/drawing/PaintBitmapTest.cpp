@@ -1,6 +1,7 @@
 #include "LumoCtrls/LumoCtrls.h"
 #include "w32/GuiObjectCounter.h"
 #include "w32/PixelCanvas.h"
+#include "w32/TestBitmaps.h"
 
 #include <gtest/gtest.h>
 
@@ -24,27 +25,6 @@ COLORREF ImagePixel(int x, int y)
     }
 }
 
-// A bitmap selected nowhere (PaintBitmap selects it into a context of its own), filled by pixel.
-template <class PixelOf> HBITMAP CreateImage(int width, int height, PixelOf&& pixelOf)
-{
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP const bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    auto* pixels = static_cast<DWORD*>(bits);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-        {
-            COLORREF const c = pixelOf(x, y);
-            pixels[y * width + x] = GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
-        }
-    return bitmap;
-}
-
 COLORREF TargetPixel(int x, int y)
 {
     return ((x / 3 + y / 3) % 2) != 0 ? RGB(90, 90, 90) : RGB(240, 180, 20);
@@ -52,7 +32,7 @@ COLORREF TargetPixel(int x, int y)
 
 TEST(PaintBitmap, KeyPixelsLeaveTheTargetAndTheOthersCopy)
 {
-    HBITMAP const bitmap = CreateImage(24, 16, &ImagePixel);
+    HBITMAP const bitmap = CreateTestBitmap(24, 16, &ImagePixel);
     PixelCanvas target(40, 30);
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 40; ++x)
@@ -75,7 +55,7 @@ TEST(PaintBitmap, KeyPixelsLeaveTheTargetAndTheOthersCopy)
 
 TEST(PaintBitmap, ReleasesEverythingItCreatesEvenWhenItCannotDraw)
 {
-    HBITMAP const bitmap = CreateImage(8, 8, [](int, int) { return RGB(1, 1, 1); });
+    HBITMAP const bitmap = CreateTestBitmap(8, 8, [](int, int) { return RGB(1, 1, 1); });
     PixelCanvas target(8, 8);
     PaintBitmap(target.GetDC(), bitmap, kKey, 0, 0, 0, 0, 8, 8); // warm-up
     GuiObjectCounts const before = CountGuiObjects();

@@ -51,3 +51,19 @@ TEST(ExportedColours, AllSevenAreReachableThroughTheImportLibrary)
     EXPECT_EQ(DarkenColor(255, host), 0u);
 }
 } // namespace
+
+namespace
+{
+TEST(ExportedColourNames, StringsCrossTheLibraryBoundaryBothWays)
+{
+    // The host builds the argument and frees the result; the library allocates the result.
+    COLORREF value = 0;
+    EXPECT_TRUE(GetCOLORREFFromName(std::wstring(L"DarkGreen"), value));
+    EXPECT_EQ(value, 0x006400u);
+    std::wstring const name = GetNameFromCOLORREF(RGB(0x12, 0x34, 0x56));
+    EXPECT_EQ(name, L"18, 52, 86");
+    std::size_t count = 0;
+    EXPECT_NE(GetWebColorTable(count), nullptr);
+    EXPECT_EQ(count, 142u);
+}
+} // namespace

@@ -5,6 +5,7 @@
 #include "LumoControls/LumoControls/w32/MenuHook.h"
 #include "LumoCtrls/DrawTools.h"
 #include "LumoCtrls/Errors.h"
+#include "LumoCtrls/LibraryImages.h"
 
 #include <commctrl.h>
 
@@ -100,7 +101,8 @@ HHOOK& lumo::MenuHookHandle()
 void lumo::RunLibraryTeardown()
 {
     // The controls unregister their classes here (the HTML editor, the grid, the title header, the
-    // splitter, the desk band) and the image registry is emptied, as each of them arrives.
+    // splitter, the desk band), as each of them arrives.
+    CLibraryImages::Reset();
     if (g_menuHook != nullptr)
     {
         UnhookWindowsHookEx(g_menuHook);

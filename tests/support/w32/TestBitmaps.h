@@ -1,0 +1,18 @@
+// Bitmaps with known pixels for tests, and reading pixels back, without going through the code under test.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <vector>
+
+// A top-down 32-bit DIB section selected into no context, its pixels given by pixelAt(x, y).
+HBITMAP CreateTestBitmap(int width, int height, std::function<COLORREF(int x, int y)> const& pixelAt);
+
+// Every pixel of a bitmap (selected into no context), rows from the top.
+std::vector<COLORREF> ReadBitmapPixels(HBITMAP bitmap, int& width, int& height);
+
+// An icon of the given size whose opaque pixels are given by pixelAt and whose transparent pixels are where
+// transparentAt says so.
+HICON CreateTestIcon(int size, std::function<COLORREF(int x, int y)> const& pixelAt,
+                     std::function<bool(int x, int y)> const& transparentAt);

@@ -35,6 +35,16 @@ public:
     // A greyed copy that the caller owns, or null.
     static HBITMAP CreateGrayBitmap(HBITMAP bitmap, COLORREF key);
 
+    // --- Owner-drawn menus (see LumoMenu.h).
+
+    // Registers a menu bar (menuBar non-zero) or pop-up menu of a window, and its sub-menus, for owner
+    // drawing; the window gets its subclass once. Returns that subclass (an opaque handle), or null when
+    // the window or menu is not valid or the platform refused (the error has then reported itself).
+    static void* RegisterMenu(HWND window, HMENU menu, int menuBar);
+    // Shows a pop-up menu in the library's style, as the platform's TrackPopupMenu (whose result it
+    // returns) but always with the drawing messages; 0 without showing it when it cannot be registered.
+    static BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, HWND window);
+
 private:
     CLumoControls() = default;
     CLumoControls(CLumoControls const&) = delete;

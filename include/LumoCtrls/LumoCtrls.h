@@ -16,4 +16,5 @@
 #include "LumoCtrls/DrawTools.h"
 #include "LumoCtrls/LibraryImages.h"
 #include "LumoCtrls/LumoControls.h"
+#include "LumoCtrls/LumoMenu.h"
 #endif

@@ -1,10 +1,40 @@
 #include "GalleryWindow.h"
 
+#include "CommandImages.h"
+
 namespace
 {
 wchar_t const kMainClass[] = L"LumoGalleryMain";
 constexpr int kListWidth = 120;
 constexpr int kListId = 100;
+
+// The menu bar: commands with registered images, check marks, a radio group, a sub-menu, a disabled item.
+HMENU CreateMenuBar()
+{
+    using namespace gallery;
+    HMENU const file = CreatePopupMenu();
+    AppendMenuW(file, MF_STRING, kCommandOpen, L"&Open...\tCtrl+O");
+    AppendMenuW(file, MF_STRING, kCommandSave, L"&Save\tCtrl+S");
+    AppendMenuW(file, MF_STRING | MF_GRAYED, kCommandPrint, L"&Print...\tCtrl+P");
+    AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(file, MF_STRING, kCommandExit, L"E&xit");
+    HMENU const size = CreatePopupMenu();
+    AppendMenuW(size, MF_STRING, kCommandSmall, L"&Small");
+    AppendMenuW(size, MF_STRING, kCommandLarge, L"&Large");
+    CheckMenuRadioItem(size, kCommandSmall, kCommandLarge, kCommandSmall, MF_BYCOMMAND);
+    HMENU const view = CreatePopupMenu();
+    AppendMenuW(view, MF_STRING | MF_CHECKED, kCommandToolbar, L"&Toolbar");
+    AppendMenuW(view, MF_STRING, kCommandStatusBar, L"Status &bar");
+    AppendMenuW(view, MF_STRING, kCommandFind, L"&Find...\tCtrl+F");
+    AppendMenuW(view, MF_POPUP, reinterpret_cast<UINT_PTR>(size), L"Si&ze");
+    HMENU const help = CreatePopupMenu();
+    AppendMenuW(help, MF_STRING, kCommandAbout, L"&About LumoCtrls");
+    HMENU const bar = CreateMenu();
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(view), L"&View");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), L"&Help");
+    return bar;
+}
 
 RECT PageArea(HWND window)
 {
@@ -31,9 +61,10 @@ bool CGalleryWindow::Create(int showCommand)
         return false;
     // 1024 by 768: the size of the headless screen, so that a screenshot shows the whole window.
     m_window = CreateWindowExW(0, kMainClass, L"LumoCtrls Gallery", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0,
-                               0, 1024, 768, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+                               0, 1024, 768, nullptr, CreateMenuBar(), GetModuleHandleW(nullptr), this);
     if (m_window == nullptr)
         return false;
+    m_menuBar = std::make_unique<CLumoMenu>(m_window, GetMenu(m_window), 1);
     ShowWindow(m_window, showCommand);
     SelectPage(0);
     return true;
@@ -92,6 +123,8 @@ LRESULT CALLBACK CGalleryWindow::WindowProcedure(HWND window, UINT message, WPAR
     case WM_COMMAND:
         if (LOWORD(wParam) == kListId && HIWORD(wParam) == LBN_SELCHANGE)
             self->SelectPage(static_cast<std::size_t>(SendMessageW(self->m_list, LB_GETCURSEL, 0, 0)));
+        else if (LOWORD(wParam) == gallery::kCommandExit)
+            DestroyWindow(window);
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

@@ -3,6 +3,8 @@
 
 #include "GalleryPage.h"
 
+#include <LumoCtrls/LumoCtrls.h>
+
 #include <windows.h>
 
 #include <memory>
@@ -30,6 +32,7 @@ private:
 
     std::vector<std::unique_ptr<CGalleryPage>> m_pages;
     HWND m_window = nullptr;
+    std::unique_ptr<CLumoMenu> m_menuBar; // the window's menu bar, drawn by the library
     HWND m_list = nullptr;
     std::size_t m_selected = 0;
 };

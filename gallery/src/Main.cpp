@@ -5,6 +5,7 @@
 //
 // Without a display (under Wine's null graphics driver, where DISPLAY is not set) the gallery takes
 // screenshots into out\gallery, since nobody could look at the window.
+#include "CommandImages.h"
 #include "GalleryWindow.h"
 #include "Screenshot.h"
 
@@ -64,6 +65,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int showCommand)
     try
     {
         CLumoControls::Instance();
+        gallery::RegisterCommandImages();
     }
     catch (CError const& error)
     {

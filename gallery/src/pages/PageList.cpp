@@ -5,6 +5,7 @@ std::unique_ptr<CGalleryPage> CreateColoursPage();
 std::unique_ptr<CGalleryPage> CreateDrawingPage();
 std::unique_ptr<CGalleryPage> CreateColourNamesPage();
 std::unique_ptr<CGalleryPage> CreateImageRegistryPage();
+std::unique_ptr<CGalleryPage> CreateMenusPage();
 
 std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
 {
@@ -13,5 +14,6 @@ std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
     pages.push_back(CreateDrawingPage());
     pages.push_back(CreateColourNamesPage());
     pages.push_back(CreateImageRegistryPage());
+    pages.push_back(CreateMenusPage());
     return pages;
 }

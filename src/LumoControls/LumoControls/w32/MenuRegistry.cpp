@@ -10,6 +10,7 @@
 #include "LumoCtrls/ResourceTracker.h"
 
 #include <algorithm>
+#include <set>
 
 namespace
 {
@@ -24,10 +25,11 @@ class CMenuMap
 public:
     ~CMenuMap()
     {
-        while (!objects.empty())
-            lumo::DestroyOwner(&objects.begin()->second->GetOwner());
+        while (!owners.empty())
+            lumo::DestroyOwner(*owners.begin());
     }
     std::map<HMENU, lumo::CMenuObject*> objects;
+    std::set<lumo::CMenuOwner*> owners; // every owner alive
 };
 CMenuMap g_menus __attribute__((init_priority(200)));
 
@@ -260,16 +262,18 @@ lumo::CMenuOwner* lumo::AttachOwner(HWND window)
 {
     if (CMenuOwner* const existing = FindOwner(window))
         return existing;
-    auto owner = std::make_unique<CMenuOwner>(window, reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)));
+    auto owner = std::make_unique<CMenuOwner>(
+        window, reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)));
     if (!SetPropW(window, kOwnerProperty, owner.get()))
         return nullptr;
     SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MenuOwnerProcedure));
+    g_menus.owners.insert(owner.get());
     return owner.release();
 }
 
 void lumo::DestroyOwner(CMenuOwner* owner) noexcept
 {
-    if (owner == nullptr)
+    if (owner == nullptr || g_menus.owners.erase(owner) == 0)
         return;
     for (CMenuObject* object : MenuObjectsOf(*owner))
     {
@@ -290,10 +294,20 @@ lumo::CMenuObject& lumo::RegisterMenuObject(CMenuOwner& owner, HMENU menu, bool 
     CMenuObject* object = FindMenuObject(menu);
     if (object == nullptr)
     {
-        auto created = std::make_unique<CMenuObject>(owner, menu, menuBar);
-        created->Refresh();
-        object = created.release();
+        // In the map before it is built: setting a menu bar's background recalculates the bar, which asks
+        // the owner to measure the items at once.
+        object = new CMenuObject(owner, menu, menuBar);
         g_menus.objects.emplace(menu, object);
+        try
+        {
+            object->Refresh();
+        }
+        catch (...)
+        {
+            g_menus.objects.erase(menu);
+            delete object;
+            throw;
+        }
     }
     else
         object->Refresh();

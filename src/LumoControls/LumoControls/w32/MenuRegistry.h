@@ -37,9 +37,9 @@ struct CMenuItem : public CLibraryObject
     UINT identifier = 0;
     int position = 0;
     int textWidth = 0;
-    bool radio = false;         // MFT_RADIOCHECK
-    bool isDefault = false;     // MFS_DEFAULT: measured and drawn bold
-    HMENU submenu = nullptr;    // the sub-menu it opens, if any
+    bool radio = false;      // MFT_RADIOCHECK
+    bool isDefault = false;  // MFS_DEFAULT: measured and drawn bold
+    HMENU submenu = nullptr; // the sub-menu it opens, if any
 };
 
 class CMenuObject : public CLibraryObject
@@ -87,7 +87,8 @@ private:
 // The subclass of a window, created when it has none. Null when the window cannot be subclassed.
 CMenuOwner* AttachOwner(HWND window);
 CMenuOwner* FindOwner(HWND window);
-// Unregisters every menu of the owner and removes its subclass.
+// Unregisters every menu of the owner and removes its subclass. An owner already destroyed (its window
+// went first) is ignored, so that holders of an owner may outlive it.
 void DestroyOwner(CMenuOwner* owner) noexcept;
 
 // Registers a menu (building or refreshing its object) and then its sub-menus as pop-ups.

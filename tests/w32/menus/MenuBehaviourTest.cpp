@@ -1,0 +1,281 @@
+// Menus as the platform runs them (TrackPopupMenu and its menu windows) and as they change: registering
+// twice, items added, menus destroyed, backgrounds given back, settings changed, handles released.
+#include "LumoCtrls/LumoCtrls.h"
+#include "menus/MenuTestWindow.h"
+#include "w32/GuiObjectCounter.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace
+{
+bool IsOwnerDrawn(HMENU menu, int position)
+{
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE;
+    GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
+    return (info.fType & MFT_OWNERDRAW) != 0;
+}
+
+HBRUSH MenuBackground(HMENU menu)
+{
+    MENUINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIM_BACKGROUND;
+    GetMenuInfo(menu, &info);
+    return info.hbrBack;
+}
+
+COLORREF BrushColour(HBRUSH brush)
+{
+    LOGBRUSH description{};
+    GetObjectW(brush, sizeof(description), &description);
+    return description.lbColor;
+}
+
+HMENU SmallPopup()
+{
+    HMENU const popup = CreatePopupMenu();
+    AppendMenuW(popup, MF_STRING, 11, L"One");
+    AppendMenuW(popup, MF_STRING, 12, L"Two");
+    return popup;
+}
+
+class MenuBehaviour : public testing::Test
+{
+protected:
+    void SetUp() override { CLumoControls::Instance(); }
+    CMenuTestWindow m_window;
+};
+
+TEST_F(MenuBehaviour, TrackingAPopupAsksTheOwnerToMeasureAndDrawEvenWithoutNotifications)
+{
+    HMENU const popup = SmallPopup();
+    CSentMessageRecorder sent(m_window.Get());
+    BOOL const chosen =
+        CLumoControls::TrackPopupMenu(popup, TPM_RETURNCMD | TPM_NONOTIFY, 50, 50, m_window.Get());
+    EXPECT_EQ(chosen, 0) << "the menu was ended without a choice";
+    EXPECT_EQ(sent.Count(WM_MEASUREITEM), 2);
+    EXPECT_GE(sent.Count(WM_DRAWITEM), 2);
+    EXPECT_EQ(m_window.CountReceived(WM_INITMENUPOPUP), 1) << "notifications were not suppressed";
+    EXPECT_EQ(m_window.CountReceived(WM_MEASUREITEM), 0) << "the library answered the measuring itself";
+    EXPECT_FALSE(IsOwnerDrawn(popup, 0)) << "the registration ends with the tracking";
+    DestroyMenu(popup);
+}
+
+HWND g_menuWindow = nullptr;
+bool g_menuWindowSubclassed = false;
+
+TEST_F(MenuBehaviour, TheMenuWindowIsTakenOverWhenThePlatformAnnouncesIt)
+{
+    m_window.OnMenuIdle(
+        [](CMenuTestWindow&)
+        {
+            g_menuWindow = FindWindowW(L"#32768", nullptr);
+            g_menuWindowSubclassed =
+                g_menuWindow != nullptr && GetPropW(g_menuWindow, L"PopupMenu") != nullptr;
+        });
+    HMENU const popup = SmallPopup();
+    CLumoControls::TrackPopupMenu(popup, TPM_RETURNCMD, 50, 50, m_window.Get());
+    ASSERT_NE(g_menuWindow, nullptr) << "the menu window was open while the loop was idle";
+    // Wine does not send the message that announces a menu window (0x1E2); the menu-window procedure is
+    // then exercised by sending the messages itself (MenuWindowTest).
+    if (!g_menuWindowSubclassed)
+        std::printf("note: no 0x1E2 for the menu window under this platform; see MenuWindowTest\n");
+    EXPECT_EQ(GetPropW(g_menuWindow, L"PopupMenu"), nullptr) << "nothing is left on the closed menu window";
+    DestroyMenu(popup);
+}
+
+TEST_F(MenuBehaviour, RegisteringTwiceKeepsOneSubclassAndOneMenuObject)
+{
+    HMENU const popup = SmallPopup();
+    void* const first = CLumoControls::RegisterMenu(m_window.Get(), popup, 0);
+    LONG_PTR const procedure = GetWindowLongPtrW(m_window.Get(), GWLP_WNDPROC);
+    void* const second = CLumoControls::RegisterMenu(m_window.Get(), popup, 0);
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(GetWindowLongPtrW(m_window.Get(), GWLP_WNDPROC), procedure) << "not subclassed twice";
+    EXPECT_EQ(BrushColour(MenuBackground(popup)), DarkenColor(10, GetSysColor(COLOR_WINDOW)));
+    EXPECT_EQ(CLumoControls::RegisterMenu(nullptr, popup, 0), nullptr);
+    EXPECT_EQ(CLumoControls::RegisterMenu(m_window.Get(), reinterpret_cast<HMENU>(0x7A30), 0), nullptr);
+    DestroyWindow(m_window.Get());
+    DestroyMenu(popup);
+}
+
+TEST_F(MenuBehaviour, ARegistrationAfterItemsWereAddedTakesTheNewItems)
+{
+    HMENU const popup = SmallPopup();
+    CLumoControls::RegisterMenu(m_window.Get(), popup, 0);
+    AppendMenuW(popup, MF_STRING, 13, L"A much longer third item");
+    EXPECT_FALSE(IsOwnerDrawn(popup, 2));
+    CLumoControls::RegisterMenu(m_window.Get(), popup, 0);
+    EXPECT_TRUE(IsOwnerDrawn(popup, 2));
+
+    MEASUREITEMSTRUCT measure{};
+    measure.CtlType = ODT_MENU;
+    measure.itemID = 13;
+    SendMessageW(m_window.Get(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+    MEASUREITEMSTRUCT shortOne{};
+    shortOne.CtlType = ODT_MENU;
+    shortOne.itemID = 11;
+    SendMessageW(m_window.Get(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&shortOne));
+    EXPECT_GT(measure.itemWidth, 60u);
+    EXPECT_EQ(shortOne.itemWidth, measure.itemWidth) << "every item is as wide as the widest text";
+    DestroyWindow(m_window.Get());
+    DestroyMenu(popup);
+}
+
+TEST_F(MenuBehaviour, AMenuThatNoLongerExistsIsDroppedAndDrawsNothing)
+{
+    HMENU const popup = SmallPopup();
+    CLumoControls::RegisterMenu(m_window.Get(), popup, 0);
+    DestroyMenu(popup);
+    HDC const screen = GetDC(nullptr);
+    HDC const memory = CreateCompatibleDC(screen);
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_MENU;
+    draw.itemID = 11;
+    draw.hwndItem = reinterpret_cast<HWND>(popup);
+    draw.hDC = memory;
+    draw.rcItem = RECT{0, 0, 10, 10};
+    m_window.ClearReceived();
+    EXPECT_EQ(SendMessageW(m_window.Get(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)), 0);
+    EXPECT_EQ(m_window.CountReceived(WM_DRAWITEM), 1) << "passed on to the owner's own procedure";
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+TEST_F(MenuBehaviour, TheEndOfUseGivesBackItemsBackgroundAndWindowProcedure)
+{
+    HMENU const popup = SmallPopup();
+    HMENU const bar = CreateMenu();
+    AppendMenuW(bar, MF_STRING, 21, L"&File");
+    LONG_PTR const ownProcedure = GetWindowLongPtrW(m_window.Get(), GWLP_WNDPROC);
+    {
+        CLumoMenu menuBar(m_window.Get(), bar, 1);
+        CLumoControls::RegisterMenu(m_window.Get(), popup, 0);
+        EXPECT_EQ(BrushColour(MenuBackground(bar)), GetThemeColor());
+        EXPECT_EQ(BrushColour(MenuBackground(popup)), DarkenColor(10, GetSysColor(COLOR_WINDOW)));
+        EXPECT_NE(GetWindowLongPtrW(m_window.Get(), GWLP_WNDPROC), ownProcedure);
+        EXPECT_NE(GetPropW(m_window.Get(), L"LumoMenu"), nullptr);
+    }
+    EXPECT_EQ(GetWindowLongPtrW(m_window.Get(), GWLP_WNDPROC), ownProcedure);
+    EXPECT_EQ(GetPropW(m_window.Get(), L"LumoMenu"), nullptr);
+    EXPECT_FALSE(IsOwnerDrawn(bar, 0));
+    EXPECT_FALSE(IsOwnerDrawn(popup, 1));
+    EXPECT_EQ(MenuBackground(bar), GetSysColorBrush(COLOR_BTNFACE))
+        << "a menu without a background of its own";
+    EXPECT_EQ(MenuBackground(popup), GetSysColorBrush(COLOR_MENU));
+    DestroyMenu(popup);
+    DestroyMenu(bar);
+}
+
+TEST_F(MenuBehaviour, AHostsOwnBackgroundComesBack)
+{
+    HMENU const popup = SmallPopup();
+    HBRUSH const own = CreateSolidBrush(RGB(1, 99, 7));
+    MENUINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIM_BACKGROUND;
+    info.hbrBack = own;
+    SetMenuInfo(popup, &info);
+    {
+        CLumoMenu menu(m_window.Get(), popup, 0);
+        EXPECT_NE(MenuBackground(popup), own);
+    }
+    EXPECT_EQ(MenuBackground(popup), own);
+    DestroyMenu(popup);
+    DeleteObject(own);
+}
+
+TEST_F(MenuBehaviour, ASettingsChangeRefreshesTheMenuBarBackground)
+{
+    HMENU const bar = CreateMenu();
+    AppendMenuW(bar, MF_STRING, 21, L"&File");
+    SetMenu(m_window.Get(), bar);
+    CLumoMenu menuBar(m_window.Get(), bar, 1);
+    HBRUSH const before = MenuBackground(bar);
+    m_window.ClearReceived();
+    SendMessageW(m_window.Get(), WM_SETTINGCHANGE, 0, 0);
+    EXPECT_EQ(m_window.CountReceived(WM_SETTINGCHANGE), 1) << "forwarded";
+    EXPECT_EQ(BrushColour(MenuBackground(bar)), GetThemeColor());
+    EXPECT_EQ(GetObjectType(before), 0u) << "the previous brush was deleted, not leaked";
+    SetMenu(m_window.Get(), nullptr);
+    DestroyMenu(bar);
+}
+
+TEST_F(MenuBehaviour, TheOwnersDestructionUnregistersEverything)
+{
+    HMENU const popup = SmallPopup();
+    CLumoControls::RegisterMenu(m_window.Get(), popup, 0);
+    EXPECT_TRUE(IsOwnerDrawn(popup, 0));
+    DestroyWindow(m_window.Get());
+    EXPECT_FALSE(IsOwnerDrawn(popup, 0));
+    DestroyMenu(popup);
+}
+
+TEST_F(MenuBehaviour, AThousandRoundsLeaveNoHandleBehind)
+{
+    auto round = [&]
+    {
+        HMENU const popup = SmallPopup();
+        HMENU const sub = CreatePopupMenu();
+        AppendMenuW(sub, MF_STRING, 31, L"Inner");
+        AppendMenuW(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), L"Sub");
+        {
+            CLumoMenu menu(m_window.Get(), popup, 0);
+            CLumoControls::TrackPopupMenu(popup, TPM_RETURNCMD, 40, 40, m_window.Get());
+        }
+        DestroyMenu(popup);
+    };
+    round(); // warm-up
+    GuiObjectCounts const before = CountGuiObjects();
+    for (int i = 0; i < 1000; ++i)
+        round();
+    EXPECT_EQ(CountGuiObjects(), before);
+}
+} // namespace
+
+namespace
+{
+TEST(MenuOwnerLifetime, AMenuObjectMayOutliveItsWindow)
+{
+    CLumoControls::Instance();
+    HMENU const popup = SmallPopup();
+    {
+        CMenuTestWindow window;
+        auto menu = std::make_unique<CLumoMenu>(window.Get(), popup, 0);
+        DestroyWindow(window.Get()); // the subclass goes with the window...
+        EXPECT_FALSE(IsOwnerDrawn(popup, 0));
+        menu.reset(); // ...and the menu object's own end must not touch it again
+    }
+    DestroyMenu(popup);
+}
+} // namespace
+
+namespace
+{
+TEST(MenuBarLayout, ARegisteredMenuBarIsLaidOutWithTheMeasuredWidths)
+{
+    CLumoControls::Instance();
+    CMenuTestWindow window;
+    HMENU const file = CreatePopupMenu();
+    AppendMenuW(file, MF_STRING, 11, L"Open");
+    HMENU const bar = CreateMenu();
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File with a long title");
+    SetMenu(window.Get(), bar);
+    RECT before{};
+    GetMenuItemRect(window.Get(), bar, 0, &before);
+    {
+        CLumoMenu menu(window.Get(), bar, 1);
+        RECT item{};
+        ASSERT_TRUE(GetMenuItemRect(window.Get(), bar, 0, &item));
+        // The platform lays the bar out again as the library takes it over, asking for the item sizes
+        // while the registration is still under way.
+        EXPECT_GT(item.right - item.left, 100);
+    }
+    SetMenu(window.Get(), nullptr);
+    DestroyMenu(bar);
+}
+} // namespace

@@ -1,0 +1,333 @@
+// Measuring and drawing through the owner window, as the platform asks: WM_MEASUREITEM and WM_DRAWITEM
+// sent to a registered owner, read back from a memory context.
+#include "LumoCtrls/LumoCtrls.h"
+#include "menus/MenuTestWindow.h"
+#include "w32/PixelCanvas.h"
+#include "w32/TestBitmaps.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace
+{
+COLORREF const kImageColour = RGB(0, 128, 255);
+COLORREF const kMagenta = RGB(255, 0, 255);
+COLORREF const kUntouched = RGB(1, 2, 3);
+
+enum Command : UINT
+{
+    kOpen = 101,
+    kRuler = 102,
+    kSmall = 103,
+    kPaste = 104,
+    kRecent = 201,
+    kFile = 301,
+    kEdit = 302,
+};
+
+COLORREF Base()
+{
+    return DarkenColor(10, GetSysColor(COLOR_WINDOW));
+}
+
+int ChannelDistance(COLORREF a, COLORREF b)
+{
+    return std::max({std::abs(GetRValue(a) - GetRValue(b)), std::abs(GetGValue(a) - GetGValue(b)),
+                     std::abs(GetBValue(a) - GetBValue(b))});
+}
+
+// The width the owner-drawn menus give an item text, worked out here with the system's menu font.
+int TextWidth(std::wstring const& text)
+{
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    HFONT const font = CreateFontIndirectW(&metrics.lfMenuFont);
+    HDC const screen = GetDC(nullptr);
+    HGDIOBJ const previous = SelectObject(screen, font);
+    auto extent = [&](std::wstring const& s)
+    {
+        SIZE size{};
+        GetTextExtentPoint32W(screen, s.c_str(), static_cast<int>(s.size()), &size);
+        return static_cast<int>(size.cx);
+    };
+    int width = extent(text);
+    if (text.find(L'&') != std::wstring::npos)
+        width -= extent(L"&");
+    if (text.find(L'\t') != std::wstring::npos)
+        width += extent(L"    ");
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(font);
+    return width;
+}
+
+class OwnerDrawnMenu : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CLumoControls::Instance();
+        CLibraryImages::Reset();
+        HBITMAP const image =
+            CreateTestBitmap(16, 16, [](int x, int y) { return x == 0 || y == 0 ? kMagenta : kImageColour; });
+        CLumoControls::AddBitmapWithID(kOpen, image, 16, 16);
+        CLumoControls::AddBitmapWithID(kPaste, image, 16, 16);
+        DeleteObject(image);
+
+        m_popup = CreatePopupMenu();
+        AppendMenuW(m_popup, MF_STRING, kOpen, L"&Open\tCtrl+O");
+        AppendMenuW(m_popup, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(m_popup, MF_STRING | MF_CHECKED, kRuler, L"Ruler");
+        MENUITEMINFOW radio{};
+        radio.cbSize = sizeof(radio);
+        radio.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING;
+        radio.fType = MFT_RADIOCHECK;
+        radio.fState = MFS_CHECKED;
+        radio.wID = kSmall;
+        radio.dwTypeData = const_cast<wchar_t*>(L"Small");
+        InsertMenuItemW(m_popup, 3, TRUE, &radio);
+        AppendMenuW(m_popup, MF_STRING | MF_GRAYED, kPaste, L"Paste");
+        m_submenu = CreatePopupMenu();
+        AppendMenuW(m_submenu, MF_STRING, kRecent, L"Recent");
+        AppendMenuW(m_popup, MF_POPUP, reinterpret_cast<UINT_PTR>(m_submenu), L"More");
+        ASSERT_NE(CLumoControls::RegisterMenu(m_window.Get(), m_popup, 0), nullptr);
+    }
+
+    void TearDown() override
+    {
+        DestroyWindow(m_window.Get()); // the owner's subclass and its menus go with it
+        DestroyMenu(m_popup);
+        CLibraryImages::Reset();
+    }
+
+    UINT SubmenuItemId() const
+    {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_ID;
+        GetMenuItemInfoW(m_popup, 5, TRUE, &info);
+        return info.wID;
+    }
+
+    LRESULT Draw(PixelCanvas& canvas, HMENU menu, UINT id, UINT state, RECT rect)
+    {
+        SelectClipRgn(canvas.GetDC(), nullptr);
+        canvas.Fill(kUntouched);
+        DRAWITEMSTRUCT draw{};
+        draw.CtlType = ODT_MENU;
+        draw.itemID = id;
+        draw.itemAction = ODA_DRAWENTIRE;
+        draw.itemState = state;
+        draw.hwndItem = reinterpret_cast<HWND>(menu);
+        draw.hDC = canvas.GetDC();
+        draw.rcItem = rect;
+        return SendMessageW(m_window.Get(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+    }
+
+    MEASUREITEMSTRUCT Measure(UINT id, UINT givenHeight)
+    {
+        MEASUREITEMSTRUCT measure{};
+        measure.CtlType = ODT_MENU;
+        measure.itemID = id;
+        measure.itemHeight = givenHeight;
+        m_lastMeasureResult =
+            SendMessageW(m_window.Get(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+        return measure;
+    }
+
+    CMenuTestWindow m_window;
+    HMENU m_popup = nullptr;
+    HMENU m_submenu = nullptr;
+    LRESULT m_lastMeasureResult = 0;
+    RECT const m_item{0, 0, 160, 22};
+};
+
+TEST_F(OwnerDrawnMenu, EveryItemBecomesOwnerDrawn)
+{
+    for (int position = 0; position < GetMenuItemCount(m_popup); ++position)
+    {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE;
+        GetMenuItemInfoW(m_popup, static_cast<UINT>(position), TRUE, &info);
+        EXPECT_NE(info.fType & MFT_OWNERDRAW, 0u) << position;
+    }
+    MENUITEMINFOW sub{};
+    sub.cbSize = sizeof(sub);
+    sub.fMask = MIIM_FTYPE;
+    GetMenuItemInfoW(m_submenu, 0, TRUE, &sub);
+    EXPECT_NE(sub.fType & MFT_OWNERDRAW, 0u) << "sub-menus are registered too";
+}
+
+TEST_F(OwnerDrawnMenu, MeasuresItemsFromTheWidestTextAndTheImageColumn)
+{
+    int widest = 0;
+    for (wchar_t const* text : {L"&Open\tCtrl+O", L"Ruler", L"Small", L"Paste", L"More"})
+        widest = std::max(widest, TextWidth(text));
+    MEASUREITEMSTRUCT const item = Measure(kOpen, 20);
+    EXPECT_EQ(m_lastMeasureResult, TRUE);
+    EXPECT_EQ(static_cast<int>(item.itemWidth), widest + 16 + 22);
+    EXPECT_EQ(item.itemHeight, 28u); // 20 + 16 / 2
+
+    EXPECT_EQ(Measure(0, 20).itemHeight, 3u) << "a separator";
+    EXPECT_EQ(Measure(kRecent, 20).itemWidth, static_cast<UINT>(TextWidth(L"Recent") + 16 + 22));
+}
+
+TEST_F(OwnerDrawnMenu, AnItemWithAnImageDrawsItInTheShadedColumn)
+{
+    PixelCanvas canvas(170, 26);
+    EXPECT_EQ(Draw(canvas, m_popup, kOpen, 0, m_item), TRUE);
+    EXPECT_EQ(canvas.At(150, 1), Base());
+    EXPECT_EQ(canvas.At(0, 1), MixedColor(Base(), GetThemeColor())) << "the image column starts mixed";
+    EXPECT_LE(ChannelDistance(canvas.At(21, 1), GetThemeColor()), 3) << "and ends in the theme colour";
+    EXPECT_EQ(canvas.At(11, 11), kImageColour) << "the image, stretched to 19 by 19 at (2, 2)";
+    EXPECT_EQ(canvas.At(165, 11), kUntouched) << "nothing outside the item";
+    EXPECT_FALSE(PtVisible(canvas.GetDC(), 20, 10)) << "the item is excluded from further painting";
+    EXPECT_TRUE(PtVisible(canvas.GetDC(), 165, 10));
+}
+
+TEST_F(OwnerDrawnMenu, ASelectedItemIsFramedAndFilledWithTheLightenedHint)
+{
+    PixelCanvas canvas(170, 26);
+    Draw(canvas, m_popup, kRuler, ODS_SELECTED, m_item);
+    EXPECT_EQ(canvas.At(1, 12), RGB(0xFB, 0x8C, 0x3C)) << "the frame pen 0x3C8CFB";
+    EXPECT_EQ(canvas.At(158, 12), RGB(0xFB, 0x8C, 0x3C));
+    EXPECT_EQ(canvas.At(150, 3), HLS_TRANSFORM(GetHintColor(), 50, 0));
+    EXPECT_EQ(canvas.At(0, 12), MixedColor(Base(), GetThemeColor())) << "outside the frame the column stays";
+}
+
+TEST_F(OwnerDrawnMenu, ADisabledItemDrawsItsImageGreyed)
+{
+    PixelCanvas canvas(170, 26);
+    Draw(canvas, m_popup, kPaste, ODS_GRAYED | ODS_DISABLED, m_item);
+    // (0, 128, 255): luminance 104, then 102/256 of white: 164.
+    EXPECT_EQ(canvas.At(11, 11), RGB(164, 164, 164));
+}
+
+TEST_F(OwnerDrawnMenu, ASeparatorIsAHighlightLineRightOfTheImageColumn)
+{
+    PixelCanvas canvas(170, 8);
+    Draw(canvas, m_popup, 0, 0, RECT{0, 0, 160, 3});
+    EXPECT_EQ(canvas.At(26, 1), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(canvas.At(159, 1), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(canvas.At(24, 1), Base()) << "the image column ends at 22, the line starts at 26";
+    EXPECT_EQ(canvas.At(30, 0), Base());
+}
+
+TEST_F(OwnerDrawnMenu, ACheckedItemWithoutAnImageGetsABoxAndACheckMark)
+{
+    PixelCanvas canvas(170, 26);
+    Draw(canvas, m_popup, kRuler, ODS_CHECKED, m_item);
+    EXPECT_EQ(canvas.At(1, 1), GetSysColor(COLOR_HIGHLIGHT)) << "the box outline";
+    EXPECT_EQ(canvas.At(2, 2), GetHintColor()) << "the box";
+    int markPixels = 0;
+    for (int y = 2; y < 20; ++y)
+        for (int x = 2; x < 19; ++x)
+            markPixels += canvas.At(x, y) == RGB(0, 0, 0) ? 1 : 0;
+    EXPECT_GT(markPixels, 5) << "the check mark";
+}
+
+TEST_F(OwnerDrawnMenu, ACheckedRadioItemGetsADot)
+{
+    PixelCanvas canvas(170, 26);
+    Draw(canvas, m_popup, kSmall, ODS_CHECKED, m_item);
+    // Centred between 0 + 16 / 4 + 2 and 16 across, and in 0..22 down: (11, 11).
+    EXPECT_EQ(canvas.At(11, 11), GetSysColor(COLOR_MENUTEXT));
+    EXPECT_EQ(canvas.At(12, 13), GetSysColor(COLOR_MENUTEXT));
+    EXPECT_EQ(canvas.At(3, 3), GetHintColor()) << "inside the box, away from the dot";
+}
+
+TEST_F(OwnerDrawnMenu, AnItemOpeningASubmenuDrawsItsArrow)
+{
+    PixelCanvas canvas(170, 26);
+    Draw(canvas, m_popup, SubmenuItemId(), 0, m_item);
+    for (int i = 0; i < 4; ++i)
+    {
+        EXPECT_EQ(canvas.At(150 + i, 8 + i), RGB(0, 0, 0)) << "column " << i;
+        EXPECT_EQ(canvas.At(150 + i, 8 + i + 7 - 2 * i - 1), RGB(0, 0, 0)) << "column " << i;
+        EXPECT_NE(canvas.At(150 + i, 8 + i + 7 - 2 * i), RGB(0, 0, 0)) << "column " << i;
+    }
+}
+
+TEST_F(OwnerDrawnMenu, AMessageForAnotherControlGoesToTheOwnersOwnProcedure)
+{
+    MEASUREITEMSTRUCT measure{};
+    measure.CtlType = ODT_LISTBOX;
+    measure.itemHeight = 7;
+    m_window.ClearReceived();
+    SendMessageW(m_window.Get(), WM_MEASUREITEM, 5, reinterpret_cast<LPARAM>(&measure));
+    EXPECT_EQ(measure.itemHeight, 7u);
+    EXPECT_EQ(m_window.CountReceived(WM_MEASUREITEM), 1);
+}
+
+class OwnerDrawnMenuBar : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CLumoControls::Instance();
+        m_bar = CreateMenu();
+        AppendMenuW(m_bar, MF_STRING, kFile, L"&File");
+        AppendMenuW(m_bar, MF_STRING, kEdit, L"&Edit");
+        SetMenu(m_window.Get(), m_bar);
+        m_menu = std::make_unique<CLumoMenu>(m_window.Get(), m_bar, 1);
+    }
+    void TearDown() override
+    {
+        m_menu.reset();
+        SetMenu(m_window.Get(), nullptr);
+        DestroyMenu(m_bar);
+    }
+    void Draw(PixelCanvas& canvas, UINT state)
+    {
+        canvas.Fill(kUntouched);
+        SelectClipRgn(canvas.GetDC(), nullptr);
+        DRAWITEMSTRUCT draw{};
+        draw.CtlType = ODT_MENU;
+        draw.itemID = kFile;
+        draw.itemState = state;
+        draw.hwndItem = reinterpret_cast<HWND>(m_bar);
+        draw.hDC = canvas.GetDC();
+        draw.rcItem = RECT{0, 0, 50, 20};
+        EXPECT_EQ(SendMessageW(m_window.Get(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)), TRUE);
+    }
+
+    CMenuTestWindow m_window;
+    HMENU m_bar = nullptr;
+    std::unique_ptr<CLumoMenu> m_menu;
+};
+
+TEST_F(OwnerDrawnMenuBar, ItemsMeasureTheirTextPlusTwelve)
+{
+    MEASUREITEMSTRUCT measure{};
+    measure.CtlType = ODT_MENU;
+    measure.itemID = kEdit;
+    measure.itemHeight = 19;
+    SendMessageW(m_window.Get(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+    EXPECT_EQ(static_cast<int>(measure.itemWidth), TextWidth(L"&Edit") + 12);
+    EXPECT_EQ(measure.itemHeight, 19u);
+}
+
+TEST_F(OwnerDrawnMenuBar, EachStateHasItsBackground)
+{
+    PixelCanvas canvas(60, 24);
+    Draw(canvas, 0);
+    EXPECT_EQ(canvas.At(48, 10), GetThemeColor()) << "a plain item fills its whole rectangle";
+
+    Draw(canvas, ODS_HOTLIGHT);
+    EXPECT_EQ(canvas.At(0, 10), RGB(0xFB, 0x8C, 0x3C)) << "a hot item is framed";
+    EXPECT_EQ(canvas.At(45, 10), RGB(0xFB, 0x8C, 0x3C)) << "4 pixels short of the right edge";
+    EXPECT_EQ(canvas.At(1, 1), HLS_TRANSFORM(GetHintColor(), 70, 0));
+
+    Draw(canvas, ODS_SELECTED);
+    EXPECT_EQ(canvas.At(0, 10), kUntouched) << "an open item has no frame";
+    EXPECT_EQ(canvas.At(1, 1), Base()) << "its gradient runs from the menu background";
+    EXPECT_LE(ChannelDistance(canvas.At(1, 18), GetThemeColor()), 12) << "to the theme colour";
+
+    Draw(canvas, ODS_HOTLIGHT | ODS_INACTIVE);
+    EXPECT_EQ(canvas.At(1, 1), GetThemeColor()) << "an inactive window shows no hot item";
+}
+} // namespace

@@ -1,0 +1,46 @@
+// A top-level test window whose own procedure records what reaches it, and ends any menu loop as soon as
+// the loop goes idle, so that tracking a menu never waits for a user.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+class CMenuTestWindow
+{
+public:
+    CMenuTestWindow();
+    ~CMenuTestWindow();
+    CMenuTestWindow(CMenuTestWindow const&) = delete;
+    CMenuTestWindow& operator=(CMenuTestWindow const&) = delete;
+
+    HWND Get() const { return m_window; }
+    // Messages that reached the window's own procedure (after any subclass in front of it).
+    std::vector<UINT> const& Received() const { return m_received; }
+    int CountReceived(UINT message) const;
+    void ClearReceived() { m_received.clear(); }
+
+    // Called inside a menu loop, just before the loop is ended.
+    void OnMenuIdle(void (*probe)(CMenuTestWindow&)) { m_probe = probe; }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND m_window = nullptr;
+    std::vector<UINT> m_received;
+    void (*m_probe)(CMenuTestWindow&) = nullptr;
+};
+
+// Records the messages sent to one window while it lives, whoever answers them (a thread hook, like the
+// library's own).
+class CSentMessageRecorder
+{
+public:
+    explicit CSentMessageRecorder(HWND window);
+    ~CSentMessageRecorder();
+    int Count(UINT message) const;
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+    HHOOK m_hook;
+};

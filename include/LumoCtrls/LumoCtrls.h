@@ -17,4 +17,5 @@
 #include "LumoCtrls/LibraryImages.h"
 #include "LumoCtrls/LumoControls.h"
 #include "LumoCtrls/LumoMenu.h"
+#include "LumoCtrls/LumoImage.h"
 #endif

@@ -6,6 +6,7 @@ std::unique_ptr<CGalleryPage> CreateDrawingPage();
 std::unique_ptr<CGalleryPage> CreateColourNamesPage();
 std::unique_ptr<CGalleryPage> CreateImageRegistryPage();
 std::unique_ptr<CGalleryPage> CreateMenusPage();
+std::unique_ptr<CGalleryPage> CreateImagesPage();
 
 std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
 {
@@ -15,5 +16,6 @@ std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
     pages.push_back(CreateColourNamesPage());
     pages.push_back(CreateImageRegistryPage());
     pages.push_back(CreateMenusPage());
+    pages.push_back(CreateImagesPage());
     return pages;
 }

@@ -18,4 +18,5 @@
 #include "LumoCtrls/LumoControls.h"
 #include "LumoCtrls/LumoMenu.h"
 #include "LumoCtrls/LumoImage.h"
+#include "LumoCtrls/TreeGrid.h"
 #endif

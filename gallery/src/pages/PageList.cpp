@@ -7,6 +7,7 @@ std::unique_ptr<CGalleryPage> CreateColourNamesPage();
 std::unique_ptr<CGalleryPage> CreateImageRegistryPage();
 std::unique_ptr<CGalleryPage> CreateMenusPage();
 std::unique_ptr<CGalleryPage> CreateImagesPage();
+std::unique_ptr<CGalleryPage> CreateStylesPage();
 
 std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
 {
@@ -17,5 +18,6 @@ std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
     pages.push_back(CreateImageRegistryPage());
     pages.push_back(CreateMenusPage());
     pages.push_back(CreateImagesPage());
+    pages.push_back(CreateStylesPage());
     return pages;
 }

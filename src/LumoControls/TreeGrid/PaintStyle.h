@@ -33,6 +33,7 @@ public:
     // --- Values. Every setter stores only when the value differs.
     FontSpec const* GetFont() const { return m_font.get(); } // null: no font
     void SetFont(FontSpec const& font);
+    void ClearFont() { m_font.reset(); }
     COLORREF GetTextColor() const { return m_textColor; }
     void SetTextColor(COLORREF color);
     std::vector<Band> const& GetBackgroundColors() const { return m_bands; }

@@ -2,7 +2,7 @@
 // them must do: unpack the three channels of its argument and pack a result.
 #include "LumoCtrls/ColorArithmetic.h"
 
-#include <benchmark/benchmark.h>
+#include "BaselineReporter.h"
 
 #include <cstdio>
 #include <map>
@@ -89,37 +89,22 @@ BENCHMARK(ToHls);
 BENCHMARK(ToRgb);
 BENCHMARK(Transform);
 
-// Prints the usual table, then each function's time as a multiple of the baseline of the same run.
-class RatioReporter : public benchmark::ConsoleReporter
+class ColourRatios : public BaselineReporter
 {
-public:
-    void ReportRuns(std::vector<Run> const& runs) override
+protected:
+    void PrintRatios(std::map<std::string, double> const& nanoseconds, double baseline) override
     {
-        ConsoleReporter::ReportRuns(runs);
-        for (Run const& run : runs)
-            m_nanoseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        double const baseline = m_nanoseconds["Baseline"];
         std::printf("\nratio to baseline (unpack + repack, %.2f ns):\n", baseline);
-        for (auto const& entry : m_nanoseconds)
+        for (auto const& entry : nanoseconds)
             if (entry.first != "Baseline")
                 std::printf("  %-10s %6.2f ns  x%.1f\n", entry.first.c_str(), entry.second,
                             entry.second / baseline);
     }
-
-private:
-    std::map<std::string, double> m_nanoseconds;
 };
 } // namespace
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    ColourRatios reporter;
+    return RunBenchmarks(argc, argv, reporter);
 }

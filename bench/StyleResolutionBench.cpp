@@ -5,7 +5,7 @@
 #include "LumoControls/TreeGrid/Style.h"
 #include "LumoControls/TreeGrid/StyleRegistry.h"
 
-#include <benchmark/benchmark.h>
+#include "BaselineReporter.h"
 
 #include <cstdio>
 #include <map>
@@ -154,39 +154,25 @@ void Baseline(benchmark::State& state)
 BENCHMARK(Baseline);
 BENCHMARK(ResolveCells);
 
-class RatioReporter : public benchmark::ConsoleReporter
+class StyleRatios : public BaselineReporter
 {
-public:
-    void ReportRuns(std::vector<Run> const& runs) override
+protected:
+    void PrintRatios(std::map<std::string, double> const& nanoseconds, double baseline) override
     {
-        ConsoleReporter::ReportRuns(runs);
-        for (Run const& run : runs)
-            m_nanoseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        double const baseline = m_nanoseconds["Baseline"];
-        double const resolve = m_nanoseconds["ResolveCells"];
+        double const resolve = nanoseconds.at("ResolveCells");
         std::printf("\nresolving a cell's 21 paint values: %.1f ns per cell, x%.1f the flat-struct baseline "
                     "(%.2f ns)\n",
                     resolve, resolve / baseline, baseline);
-        std::printf("per 10^6 cells: %.1f ms\n", resolve * 1e6 / 1e6);
+        std::printf("10^6 cells: %.0f ms\n", resolve * 1e6 / 1e6);
         std::printf(
             "style sizes (this build): PaintStyle %zu, DrawStyle %zu, Style %zu, ObjStyle %zu bytes\n",
             sizeof(PaintStyle), sizeof(DrawStyle), sizeof(Style), sizeof(ObjStyle));
     }
-
-private:
-    std::map<std::string, double> m_nanoseconds;
 };
 } // namespace
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    StyleRatios reporter;
+    return RunBenchmarks(argc, argv, reporter);
 }

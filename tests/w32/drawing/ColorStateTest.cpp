@@ -1,6 +1,7 @@
 // The colour state of a freshly loaded library (a private copy of the DLL, so that nothing else in this
 // process has refreshed it), and the derived colours after initialisation.
 #include "LumoCtrls/LumoCtrls.h"
+#include "w32/LibraryCopy.h"
 
 #include <gtest/gtest.h>
 
@@ -8,52 +9,31 @@
 
 namespace
 {
-std::wstring PathOfLoadedLibrary()
-{
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&RefreshColors), &module);
-    wchar_t path[MAX_PATH];
-    GetModuleFileNameW(module, path, MAX_PATH);
-    return path;
-}
-
 template <class Function> Function Export(HMODULE module, char const* name)
 {
-    auto const function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-    if (function == nullptr)
-        ADD_FAILURE() << "no export " << name;
-    return function;
+    return CLibraryCopy::Export<Function>(module, name);
 }
 
 struct FreshLibrary
 {
     FreshLibrary()
+        : copy(L"LumoCtrlsColourCopy.dll"), module(LoadLibraryW(copy.Path().c_str())),
+          hint(Export<COLORREF (*)()>(module, "_Z12GetHintColorv")),
+          installed(Export<int (*)()>(module, "_Z18IsThemeXPInstalledv")),
+          composition(Export<int (*)()>(module, "_Z17IsAeroVistaActivev")),
+          refresh(Export<void (*)()>(module, "_Z13RefreshColorsv")),
+          nativeMode(Export<int (*)(int)>(module, "_Z13SetNativeModei"))
     {
-        wchar_t directory[MAX_PATH];
-        GetTempPathW(MAX_PATH, directory);
-        copy = std::wstring(directory) + L"LumoCtrlsColourCopy.dll";
-        CopyFileW(PathOfLoadedLibrary().c_str(), copy.c_str(), FALSE);
-        module = LoadLibraryW(copy.c_str());
-        hint = Export<COLORREF (*)()>(module, "_Z12GetHintColorv");
-        installed = Export<int (*)()>(module, "_Z18IsThemeXPInstalledv");
-        composition = Export<int (*)()>(module, "_Z17IsAeroVistaActivev");
-        refresh = Export<void (*)()>(module, "_Z13RefreshColorsv");
-        nativeMode = Export<int (*)(int)>(module, "_Z13SetNativeModei");
     }
-    ~FreshLibrary()
-    {
-        FreeLibrary(module);
-        DeleteFileW(copy.c_str());
-    }
+    ~FreshLibrary() { FreeLibrary(module); }
 
-    std::wstring copy;
-    HMODULE module = nullptr;
-    COLORREF (*hint)() = nullptr;
-    int (*installed)() = nullptr;
-    int (*composition)() = nullptr;
-    void (*refresh)() = nullptr;
-    int (*nativeMode)(int) = nullptr;
+    CLibraryCopy copy;
+    HMODULE module;
+    COLORREF (*hint)();
+    int (*installed)();
+    int (*composition)();
+    void (*refresh)();
+    int (*nativeMode)(int);
 };
 
 int PlatformCompositionFlag()

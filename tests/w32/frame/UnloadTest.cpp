@@ -2,6 +2,7 @@
 // test executable imports stays loaded for the whole run).
 #include "LumoCtrls/LumoCtrls.h"
 #include "w32/GuiObjectCounter.h"
+#include "w32/LibraryCopy.h"
 
 #include <gtest/gtest.h>
 
@@ -9,29 +10,12 @@
 
 namespace
 {
-std::wstring PathOfLoadedLibrary()
-{
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&DarkenColor), &module);
-    wchar_t path[MAX_PATH];
-    GetModuleFileNameW(module, path, MAX_PATH);
-    return path;
-}
-
 class Unload : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        wchar_t directory[MAX_PATH];
-        GetTempPathW(MAX_PATH, directory);
-        m_copy = std::wstring(directory) + L"LumoCtrlsUnloadCopy.dll";
-        ASSERT_TRUE(CopyFileW(PathOfLoadedLibrary().c_str(), m_copy.c_str(), FALSE));
-    }
-    void TearDown() override { DeleteFileW(m_copy.c_str()); }
+    void SetUp() override { ASSERT_TRUE(m_copy.Exists()); }
 
-    std::wstring m_copy;
+    CLibraryCopy m_copy{L"LumoCtrlsUnloadCopy.dll"};
 };
 
 // A window of this thread, so that sending it a message runs this thread's message hooks.
@@ -44,14 +28,14 @@ HWND CreateProbeWindow()
 TEST_F(Unload, WithoutInstanceTheLibraryComesAndGoesWithoutATrace)
 {
     // Warm up: the first load initialises platform state (fonts, classes) that stays with the process.
-    HMODULE module = LoadLibraryW(m_copy.c_str());
+    HMODULE module = LoadLibraryW(m_copy.Path().c_str());
     ASSERT_NE(module, nullptr);
     ASSERT_TRUE(FreeLibrary(module));
 
     GuiObjectCounts const before = CountGuiObjects();
     for (int round = 0; round < 5; ++round)
     {
-        module = LoadLibraryW(m_copy.c_str());
+        module = LoadLibraryW(m_copy.Path().c_str());
         ASSERT_NE(module, nullptr);
         ASSERT_TRUE(FreeLibrary(module));
     }
@@ -64,11 +48,10 @@ TEST_F(Unload, AfterInstanceTheHookGoesWithTheLibrary)
     ASSERT_NE(probe, nullptr);
     for (int round = 0; round < 3; ++round)
     {
-        HMODULE const module = LoadLibraryW(m_copy.c_str());
+        HMODULE const module = LoadLibraryW(m_copy.Path().c_str());
         ASSERT_NE(module, nullptr);
-        using InstanceFunction = CLumoControls* (*)();
-        auto const instance = reinterpret_cast<InstanceFunction>(
-            reinterpret_cast<void*>(GetProcAddress(module, "_ZN13CLumoControls8InstanceEv")));
+        auto const instance =
+            CLibraryCopy::Export<CLumoControls* (*)()>(module, "_ZN13CLumoControls8InstanceEv");
         ASSERT_NE(instance, nullptr);
         CLumoControls* const library = instance();
         ASSERT_NE(library, nullptr);

@@ -2,22 +2,22 @@
 
 CFont const& CTreeGrid::CImpl::CPaintStyle::GetFont() const
 {
-    lumo::FontSpec const* const spec = lumo::PaintStyle::GetFont();
-    if (spec == nullptr)
+    lumo::FontSpec const* const described = lumo::PaintStyle::GetFont();
+    if (described == nullptr)
         m_font.Release();
-    else if (m_font.IsEmpty() || !(m_fontMadeOf == *spec))
+    else if (m_font.IsEmpty() || !(m_fontMadeOf == *described))
     {
-        m_font.CreateIndirect(lumo::LogFontOf(*spec));
-        m_fontMadeOf = *spec;
+        m_font.CreateIndirect(lumo::LogFontOf(*described));
+        m_fontMadeOf = *described;
     }
     return m_font;
 }
 
 void CTreeGrid::CImpl::CPaintStyle::SetFont(CFont const& font)
 {
-    lumo::FontSpec spec;
-    if (lumo::FontSpecOf(font, spec))
-        lumo::PaintStyle::SetFont(spec);
+    lumo::FontSpec described;
+    if (lumo::FontSpecOf(font, described))
+        lumo::PaintStyle::SetFont(described);
     else
         ClearFont();
 }

@@ -158,9 +158,9 @@ public:
     }
     void SetFont(unsigned state, CFont const& font) override
     {
-        lumo::FontSpec spec;
-        if (lumo::FontSpecOf(font, spec))
-            Model::SetFont(state, spec);
+        lumo::FontSpec described;
+        if (lumo::FontSpecOf(font, described))
+            Model::SetFont(state, described);
         else
             static_cast<CPaintStyle&>(Model::GetOrCreatePaintStyle(state)).SetFont(font);
     }

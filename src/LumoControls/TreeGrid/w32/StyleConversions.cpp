@@ -2,37 +2,37 @@
 
 lumo::FontSpec lumo::FontSpecOf(LOGFONTW const& font)
 {
-    FontSpec spec;
-    spec.height = font.lfHeight;
-    spec.width = font.lfWidth;
-    spec.weight = font.lfWeight;
-    spec.italic = font.lfItalic != 0;
-    spec.underline = font.lfUnderline != 0;
-    spec.strikeOut = font.lfStrikeOut != 0;
-    spec.charSet = font.lfCharSet;
-    spec.face = font.lfFaceName;
-    return spec;
+    FontSpec described;
+    described.height = font.lfHeight;
+    described.width = font.lfWidth;
+    described.weight = font.lfWeight;
+    described.italic = font.lfItalic != 0;
+    described.underline = font.lfUnderline != 0;
+    described.strikeOut = font.lfStrikeOut != 0;
+    described.charSet = font.lfCharSet;
+    described.face = font.lfFaceName;
+    return described;
 }
 
-LOGFONTW lumo::LogFontOf(FontSpec const& spec)
+LOGFONTW lumo::LogFontOf(FontSpec const& described)
 {
     LOGFONTW font{};
-    font.lfHeight = spec.height;
-    font.lfWidth = spec.width;
-    font.lfWeight = spec.weight;
-    font.lfItalic = spec.italic ? 1 : 0;
-    font.lfUnderline = spec.underline ? 1 : 0;
-    font.lfStrikeOut = spec.strikeOut ? 1 : 0;
-    font.lfCharSet = spec.charSet;
-    lstrcpynW(font.lfFaceName, spec.face.c_str(), LF_FACESIZE);
+    font.lfHeight = described.height;
+    font.lfWidth = described.width;
+    font.lfWeight = described.weight;
+    font.lfItalic = described.italic ? 1 : 0;
+    font.lfUnderline = described.underline ? 1 : 0;
+    font.lfStrikeOut = described.strikeOut ? 1 : 0;
+    font.lfCharSet = described.charSet;
+    lstrcpynW(font.lfFaceName, described.face.c_str(), LF_FACESIZE);
     return font;
 }
 
-bool lumo::FontSpecOf(CFont const& font, FontSpec& spec)
+bool lumo::FontSpecOf(CFont const& font, FontSpec& described)
 {
     if (font.IsEmpty())
         return false;
-    spec = FontSpecOf(font.GetLogFont());
+    described = FontSpecOf(font.GetLogFont());
     return true;
 }
 

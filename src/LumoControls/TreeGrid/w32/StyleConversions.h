@@ -31,7 +31,7 @@ inline POINT ToPOINT(Point const& point)
 FontSpec FontSpecOf(LOGFONTW const& font);
 LOGFONTW LogFontOf(FontSpec const& font);
 // The description of a font object; false for an empty one.
-bool FontSpecOf(CFont const& font, FontSpec& spec);
+bool FontSpecOf(CFont const& font, FontSpec& described);
 
 void CopyBands(std::vector<Band> const& from, std::vector<CTreeGrid::SBackgroundColor>& to);
 std::vector<Pen> PensOf(std::vector<CTreeGrid::TPen> const& pens);

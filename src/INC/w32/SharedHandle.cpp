@@ -3,6 +3,7 @@
 #include "LumoCtrls/SharedHandle.h"
 
 #include "INC/w32/TrackerFailure.h"
+#include "INC/w32/SectionInfo.h"
 
 using lumo::ThrowResourceNotFound;
 using lumo::ThrowTrackerFailure;
@@ -102,13 +103,7 @@ void CBitmap::CreateDIBSection(CDCBase const& dc, int width, int height)
         Release();
         return;
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height; // positive: bottom-up rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO const info = lumo::SectionInfo(width, height, 24); // bottom-up rows
     void* bits = nullptr;
     HBITMAP const bitmap = ::CreateDIBSection(dc.GetHandle(), &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (bitmap == nullptr)

@@ -181,7 +181,10 @@ static_assert(std::size(kWebColors) == 142, "the web table has 142 rows");
 
 // Lower case as the runtime's tolower does in the "C" locale: letters A to Z only, so that a name reads
 // the same whatever the host's locale.
-wchar_t LowerChar(wchar_t c);
+wchar_t LowerChar(wchar_t c)
+{
+    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + (L'a' - L'A')) : c;
+}
 
 std::wstring Lower(std::wstring text)
 {
@@ -227,11 +230,6 @@ int HexDigit(wchar_t c)
     if (c >= L'A' && c <= L'F')
         return c - L'A' + 10;
     return -1;
-}
-
-wchar_t LowerChar(wchar_t c)
-{
-    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + (L'a' - L'A')) : c;
 }
 
 // Whether a table name, lowered, equals an already lowered text; compares in place, since a lookup runs

@@ -3,21 +3,16 @@
 #include "LumoCtrls/LibraryImages.h"
 
 #include "LumoControls/ImagesLibrary/GrayAlphablend.h"
+#include "INC/w32/SectionInfo.h"
 
 #include <vector>
 
 namespace
 {
+// Rows from the top, as the recolouring walks them.
 BITMAPINFO TopDown32BitInfo(int width, int height)
 {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // rows from the top, as the recolouring walks them
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
+    return lumo::SectionInfo(width, -height, 32);
 }
 
 COLORREF FromBgra(DWORD bgra)

@@ -1,6 +1,7 @@
 // The bitmap utilities around the image object: regions from bitmaps, copies, files and the composer.
 #include "LumoCtrls/LumoImage.h"
 
+#include "INC/w32/SectionInfo.h"
 #include "LumoControls/LumoImage/ImageLayout.h"
 #include "LumoControls/LumoImage/RegionRuns.h"
 #include "LumoControls/LumoImage/w32/ImagingLibrary.h"
@@ -96,13 +97,7 @@ HRGN CreateHRGNFromHBITMAP(HBITMAP bitmap, COLORREF color, COLORREF tolerance)
     HDC const memory = CreateCompatibleDC(nullptr);
     if (memory == nullptr)
         return nullptr;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO const info = lumo::SectionInfo(width, height, 32);
     void* bits = nullptr;
     HBITMAP const section = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (section == nullptr)

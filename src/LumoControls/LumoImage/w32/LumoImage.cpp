@@ -1,6 +1,7 @@
 // CLumoImage: one image of the imaging library, with its pixel edits, drawing and conversions.
 #include "LumoCtrls/LumoImage.h"
 
+#include "INC/w32/SectionInfo.h"
 #include "LumoControls/LumoImage/ImageLayout.h"
 #include "LumoControls/LumoImage/ImagePixels.h"
 #include "LumoControls/LumoImage/w32/ImagingLibrary.h"
@@ -101,13 +102,7 @@ bool StoreAsBitmap(Gdiplus::Bitmap& canvas, CBitmap& bitmap)
 {
     int const width = static_cast<int>(canvas.GetWidth());
     int const height = static_cast<int>(canvas.GetHeight());
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO const info = lumo::SectionInfo(width, height, 24);
     void* bits = nullptr;
     HBITMAP const section = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (section == nullptr)

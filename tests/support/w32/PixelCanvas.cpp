@@ -1,17 +1,13 @@
 #include "w32/PixelCanvas.h"
 
+#include "w32/TestBitmaps.h"
+
 #include <cstdlib>
 #include <stdexcept>
 
 PixelCanvas::PixelCanvas(int width, int height, COLORREF fill) : m_width(width), m_height(height)
 {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top-down: row 0 first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDown32BitInfo(width, height);
     void* bits = nullptr;
     m_dc = CreateCompatibleDC(nullptr);
     m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);

@@ -1,8 +1,6 @@
 #include "w32/TestBitmaps.h"
 
-namespace
-{
-BITMAPINFO TopDown32(int width, int height)
+BITMAPINFO TopDown32BitInfo(int width, int height)
 {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -13,11 +11,10 @@ BITMAPINFO TopDown32(int width, int height)
     info.bmiHeader.biCompression = BI_RGB;
     return info;
 }
-} // namespace
 
 HBITMAP CreateTestBitmap(int width, int height, std::function<COLORREF(int, int)> const& pixelAt)
 {
-    BITMAPINFO info = TopDown32(width, height);
+    BITMAPINFO info = TopDown32BitInfo(width, height);
     void* bits = nullptr;
     HBITMAP const bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     auto* pixels = static_cast<DWORD*>(bits);
@@ -36,7 +33,7 @@ std::vector<COLORREF> ReadBitmapPixels(HBITMAP bitmap, int& width, int& height)
     GetObjectW(bitmap, sizeof(description), &description);
     width = description.bmWidth;
     height = description.bmHeight;
-    BITMAPINFO info = TopDown32(width, height);
+    BITMAPINFO info = TopDown32BitInfo(width, height);
     std::vector<DWORD> raw(static_cast<std::size_t>(width * height));
     HDC const screen = GetDC(nullptr);
     GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), raw.data(), &info, DIB_RGB_COLORS);

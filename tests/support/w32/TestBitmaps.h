@@ -6,6 +6,9 @@
 #include <functional>
 #include <vector>
 
+// The header of a top-down 32-bit DIB section: row 0 first, one DWORD (0x00RRGGBB) per pixel.
+BITMAPINFO TopDown32BitInfo(int width, int height);
+
 // A top-down 32-bit DIB section selected into no context, its pixels given by pixelAt(x, y).
 HBITMAP CreateTestBitmap(int width, int height, std::function<COLORREF(int x, int y)> const& pixelAt);
 

@@ -8,9 +8,14 @@ source "$(dirname "$0")/wine-env.sh"
 
 stop_server() { "$LUMO_WINESERVER" -k </dev/null >/dev/null 2>&1 || true; }
 
-# A persistent server (10 s after the last client) serves every program of the run; the distribution's
-# wrapper would start one per program.
-start_server() { "$LUMO_WINESERVER" -p10 </dev/null >/dev/null 2>&1 || true; }
+# One server for the whole run (the distribution's wrapper would start one per program), kept until
+# cleanup. While it persists, Wine's own background processes (services, the desktop) stay up between
+# programs too; otherwise the next program starts them again, they inherit its output pipe, and whoever
+# reads that pipe (ctest) waits until they end, which is the end of the whole run.
+start_server() { "$LUMO_WINESERVER" -p </dev/null >/dev/null 2>&1 || true; }
+
+# Starts Wine's background processes now, detached from any caller's output.
+warm_up() { "$LUMO_WINE" cmd.exe /c exit </dev/null >/dev/null 2>&1 || true; }
 
 case "$action" in
 setup)
@@ -39,6 +44,7 @@ setup)
         start_server
         touch "$WINEPREFIX/.lumo-ready"
     fi
+    warm_up
     ;;
 cleanup)
     stop_server

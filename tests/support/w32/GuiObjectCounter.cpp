@@ -13,20 +13,42 @@ int ProbeGdiObjects()
     return count;
 }
 
+// Windows are counted by walking the window tree (asking about every slot would cost a server round trip
+// each); the other USER objects (menus, accelerator tables, icons and cursors) are looked up slot by slot,
+// which the platform answers from the process's own table.
+BOOL CALLBACK CountOwnWindow(HWND window, LPARAM counter)
+{
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == GetCurrentProcessId())
+        ++*reinterpret_cast<int*>(counter);
+    return TRUE;
+}
+
+BOOL CALLBACK CountOwnWindowAndChildren(HWND window, LPARAM counter)
+{
+    CountOwnWindow(window, counter);
+    EnumChildWindows(window, &CountOwnWindow, counter);
+    return TRUE;
+}
+
+int CountOwnWindows()
+{
+    int count = 0;
+    EnumWindows(&CountOwnWindowAndChildren, reinterpret_cast<LPARAM>(&count));
+    for (HWND window = FindWindowExW(HWND_MESSAGE, nullptr, nullptr, nullptr); window != nullptr;
+         window = FindWindowExW(HWND_MESSAGE, window, nullptr, nullptr))
+        CountOwnWindowAndChildren(window, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
 int ProbeUserObjects()
 {
-    DWORD const self = GetCurrentProcessId();
-    int count = 0;
+    int count = CountOwnWindows();
     for (UINT_PTR slot = 0x20; slot < 0x10000; slot += 2)
     {
         HANDLE const handle = reinterpret_cast<HANDLE>(slot);
-        if (IsWindow(static_cast<HWND>(handle)))
-        {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(static_cast<HWND>(handle), &owner);
-            count += owner == self ? 1 : 0;
-        }
-        else if (IsMenu(static_cast<HMENU>(handle)))
+        if (IsMenu(static_cast<HMENU>(handle)))
             ++count;
         else if (CopyAcceleratorTableW(static_cast<HACCEL>(handle), nullptr, 0) > 0)
             ++count;

@@ -2,7 +2,7 @@
 //
 // GetGuiResources answers on Windows; Wine's returns 0, so there the objects are counted by asking the
 // platform about every possible handle slot (a GDI handle's low word indexes the process's handle table,
-// USER handles are even values from 0x20). Both ways count the same thing as far as the leak checks go:
+// USER handles other than windows are even values from 0x20) and by walking the window tree. Both ways count the same thing as far as the leak checks go:
 // the difference between two counts taken around a piece of code.
 #pragma once
 

@@ -215,7 +215,7 @@ TEST_F(MenuBehaviour, TheOwnersDestructionUnregistersEverything)
     DestroyMenu(popup);
 }
 
-TEST_F(MenuBehaviour, AThousandRoundsLeaveNoHandleBehind)
+TEST_F(MenuBehaviour, RepeatedRoundsLeaveNoHandleBehind)
 {
     auto round = [&]
     {
@@ -231,7 +231,7 @@ TEST_F(MenuBehaviour, AThousandRoundsLeaveNoHandleBehind)
     };
     round(); // warm-up
     GuiObjectCounts const before = CountGuiObjects();
-    for (int i = 0; i < 1000; ++i)
+    for (int i = 0; i < 100; ++i)
         round();
     EXPECT_EQ(CountGuiObjects(), before);
 }

@@ -6,7 +6,6 @@
 
 namespace
 {
-COLORREF const kMagenta = RGB(255, 0, 255);
 
 // Small pictures drawn with plain GDI on magenta, as a host's toolbar strip would hold them.
 HBITMAP CreateCommandImage(HDC reference, int which)
@@ -14,7 +13,7 @@ HBITMAP CreateCommandImage(HDC reference, int which)
     HDC const dc = CreateCompatibleDC(reference);
     HBITMAP const bitmap = CreateCompatibleBitmap(reference, 16, 16);
     HGDIOBJ const previous = SelectObject(dc, bitmap);
-    gallery::FillColor(dc, RECT{0, 0, 16, 16}, kMagenta);
+    gallery::FillColor(dc, RECT{0, 0, 16, 16}, lumo::kColorKey);
     COLORREF const colours[] = {RGB(220, 60, 40), RGB(40, 120, 220), RGB(40, 160, 60), RGB(240, 180, 20),
                                 RGB(120, 60, 160)};
     HBRUSH const brush = CreateSolidBrush(colours[which]);

@@ -26,5 +26,9 @@ public:
     static void Unregister();
 
 private:
-    void* m_owner; // the window's subclass, shared by every menu of that window
+    // The window's subclass (shared by every menu of that window), named by the window and the subclass's
+    // generation: when the window goes first and another subclass later takes its handle or its memory,
+    // this object's end leaves that one alone.
+    HWND m_window;
+    unsigned long long m_generation;
 };

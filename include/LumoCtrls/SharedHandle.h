@@ -85,14 +85,24 @@ public:
 
 protected:
     // Holds handle with a fresh counter. The counter is allocated before the old handle is let go, so
-    // that a failed allocation leaves the wrapper as it was.
+    // that a failed allocation leaves the wrapper as it was; the handle it was given is then destroyed
+    // (when owned), since no one else holds it.
     void Hold(H handle, std::uint32_t owns)
     {
         SSharedCounter* counter = nullptr;
         if (handle != nullptr)
         {
-            counter = static_cast<SSharedCounter*>(
-                lumo::AllocateTracked(sizeof(SSharedCounter), "src\\INC\\SharedHandle", 195));
+            try
+            {
+                counter = static_cast<SSharedCounter*>(
+                    lumo::AllocateTracked(sizeof(SSharedCounter), "src\\INC\\SharedHandle", 195));
+            }
+            catch (...)
+            {
+                if (owns != 0)
+                    Deleter()(handle);
+                throw;
+            }
             counter->owns = owns;
             counter->references = 1;
         }

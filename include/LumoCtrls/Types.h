@@ -26,14 +26,33 @@ struct Rect
     int right;
     int bottom;
 
-    constexpr int Width() const { return right - left; }
-    constexpr int Height() const { return bottom - top; }
+    // Extents of extreme rectangles (from near the negative end of the range to near the positive end) do
+    // not fit an int: they stop at its end.
+    constexpr int Width() const { return Clamped(static_cast<std::int64_t>(right) - left); }
+    constexpr int Height() const { return Clamped(static_cast<std::int64_t>(bottom) - top); }
     constexpr bool operator==(Rect const& other) const
     {
         return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
     }
     constexpr bool operator!=(Rect const& other) const { return !(*this == other); }
+
+    static constexpr int Clamped(std::int64_t value)
+    {
+        return value > INT32_MAX ? INT32_MAX : value < INT32_MIN ? INT32_MIN : static_cast<int>(value);
+    }
 };
+
+// A point of the portable core.
+struct Point
+{
+    int x;
+    int y;
+    constexpr bool operator==(Point const& other) const { return x == other.x && y == other.y; }
+    constexpr bool operator!=(Point const& other) const { return !(*this == other); }
+};
+
+// The transparent key colour of registered images, toolbar strips and image lists: magenta.
+constexpr COLORREF kColorKey = 0xFF00FFu;
 
 // The two whole colour values that mean something other than a colour.
 constexpr COLORREF kColorNone = 0xFFFFFFFFu;

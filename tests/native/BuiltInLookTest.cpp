@@ -32,7 +32,7 @@ struct LookCase
     VisualLook look;
     bool composition;
     ObjectType type;
-    wchar_t const* expected;
+    std::wstring expected;
 };
 
 void PrintTo(LookCase const& c, std::ostream* out)
@@ -54,6 +54,27 @@ TEST_P(BuiltInLookDescription, IsExactlyTheLooksSettings)
     EXPECT_EQ(Narrow(registry.GetDefaultStyle(GetParam().type)->Describe()), Narrow(GetParam().expected));
 }
 
+// Both headers share a look; the column header alone starts like a cell.
+std::wstring const kStandardHeader =
+    L"ALL{BorderDefs=(Right=gray-border|Bottom=gray-border)},"
+    L"NORMAL{BackgroundColor=[(#dbeaeb,#dbeaeb,80),(#dbeaeb,#b8c7cb,20)],HorizontalGradient},"
+    L"HOVER{TextColor=#0,BackgroundColor=[(#f3f8fa,#f3f8fa,85),(#9ae2,#9ae2,15)],HorizontalGradient},"
+    L"HISELECT{TextColor=#0,BackgroundColor=[(#f3f8fa,#f3f8fa,85),(#9ae2,#9ae2,15)],HorizontalGradient},"
+    L"PUSH{TextColor=#0,BackgroundColor=[(#d8dfde,#d8dfde,100)],HorizontalGradient}";
+std::wstring const kColumnStart5 = L",Padding=(5,0,0,0),BorderRadius=0,Alignment=Left";
+std::wstring const kThemeHeader = L"NORMAL{BackgroundColor=[(#ffffff,#ffe0ca,100)],HorizontalGradient,"
+                                  L"BorderDefs=(Right=blue-border|Bottom=blue-border)},"
+                                  L"HOVER{BackgroundColor=[(#e3f4ff,#5bc0ff,100)],HorizontalGradient,"
+                                  L"BorderDefs=(Right=blue-border|Bottom=blue-border)},"
+                                  L"SELECT{BackgroundColor=[(#95d8ff,#98f2,100)],HorizontalGradient,"
+                                  L"BorderDefs=(Right=blue-border|Bottom=blue-border)},"
+                                  L"HISELECT{BackgroundColor=[(#98f2,#95d8ff,100)],HorizontalGradient,"
+                                  L"BorderDefs=(Right=blue-border|Bottom=blue-border)},"
+                                  L"PUSH{BackgroundColor=[(#98f2,#98f2,100)],HorizontalGradient,"
+                                  L"BorderDefs=(Right=blue-border|Bottom=blue-border)},"
+                                  L"DISABLE{TextColor=#969696}";
+std::wstring const kColumnStart3 = L"Padding=(3,0,0,0),BorderRadius=0,Alignment=Left";
+
 wchar_t const kProgress[] = L"NORMAL{TextColor=#0,BackgroundColor=[(#ffffff,#ffffff,100)],VerticalGradient,"
                             L"BorderDefs=(All=black-border)},"
                             L"SELECT{TextColor=#ffffff,BackgroundColor=[(#76f583,#10d624,10),(#10d624,#"
@@ -65,15 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         LookCase{VisualLook::Standard, false, ObjectType::Grid,
                  L"ALL{BorderDefs=(All=gray-border)},NORMAL{BackgroundColor=[(#ffffff,#ffffff,100)]}"},
-        LookCase{
-            VisualLook::Standard, false, ObjectType::ColumnHeader,
-            L"ALL{BorderDefs=(Right=gray-border|Bottom=gray-border)},"
-            L"NORMAL{BackgroundColor=[(#dbeaeb,#dbeaeb,80),(#dbeaeb,#b8c7cb,20)],HorizontalGradient},"
-            L"HOVER{TextColor=#0,BackgroundColor=[(#f3f8fa,#f3f8fa,85),(#9ae2,#9ae2,15)],HorizontalGradient},"
-            L"HISELECT{TextColor=#0,BackgroundColor=[(#f3f8fa,#f3f8fa,85),(#9ae2,#9ae2,15)],"
-            L"HorizontalGradient},"
-            L"PUSH{TextColor=#0,BackgroundColor=[(#d8dfde,#d8dfde,100)],HorizontalGradient},"
-            L"Padding=(5,0,0,0),BorderRadius=0,Alignment=Left"},
+        LookCase{VisualLook::Standard, false, ObjectType::ColumnHeader, kStandardHeader + kColumnStart5},
+        LookCase{VisualLook::Standard, false, ObjectType::RowHeader, kStandardHeader},
         LookCase{VisualLook::Standard, true, ObjectType::ColumnHeader,
                  L"ALL{BorderDefs=(Right=blue-border|Bottom=blue-border)},"
                  L"NORMAL{TextColor=#0,BackgroundColor=[(#ffffff,#ffffff,40),(#ffffff,#d5d5d5,60)],"
@@ -87,7 +101,6 @@ INSTANTIATE_TEST_SUITE_P(
                  L"PUSH{TextColor=#0,BackgroundColor=[(#f9e4bc,#f9e4bc,40),(#f9e4bc,#f5d18a,60)],"
                  L"HorizontalGradient},"
                  L"Padding=(5,0,0,0),BorderRadius=0,Alignment=Left"},
-        LookCase{VisualLook::Standard, false, ObjectType::RowHeader, L""},
         LookCase{VisualLook::Standard, false, ObjectType::Cell,
                  L"SELECT{TextColor=#fedcba,BackgroundColor=[(#123456,#123456,100)],HorizontalGradient},"
                  L"DISABLE{TextColor=#969696},Padding=(5,0,0,0),BorderRadius=0,Alignment=Left"},
@@ -101,18 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         LookCase{VisualLook::Theme, false, ObjectType::Grid,
                  L"NORMAL{BackgroundColor=[(#ffffff,#ffffff,100)]}"},
-        LookCase{VisualLook::Theme, false, ObjectType::ColumnHeader,
-                 L"NORMAL{BackgroundColor=[(#ffffff,#ffe0ca,100)],HorizontalGradient,"
-                 L"BorderDefs=(Right=blue-border|Bottom=blue-border)},"
-                 L"HOVER{BackgroundColor=[(#e3f4ff,#5bc0ff,100)],HorizontalGradient,"
-                 L"BorderDefs=(Right=blue-border|Bottom=blue-border)},"
-                 L"SELECT{BackgroundColor=[(#95d8ff,#98f2,100)],HorizontalGradient,"
-                 L"BorderDefs=(Right=blue-border|Bottom=blue-border)},"
-                 L"HISELECT{BackgroundColor=[(#98f2,#95d8ff,100)],HorizontalGradient,"
-                 L"BorderDefs=(Right=blue-border|Bottom=blue-border)},"
-                 L"PUSH{BackgroundColor=[(#98f2,#98f2,100)],HorizontalGradient,"
-                 L"BorderDefs=(Right=blue-border|Bottom=blue-border)},"
-                 L"DISABLE{TextColor=#969696},Padding=(3,0,0,0),BorderRadius=0,Alignment=Left"},
+        LookCase{VisualLook::Theme, false, ObjectType::ColumnHeader, kThemeHeader + L"," + kColumnStart3},
         LookCase{
             VisualLook::Theme, false, ObjectType::Cell,
             L"HOVER{BackgroundColor=[(#ffffff,#ffefe3,100)],HorizontalGradient,BorderDefs=(All=blue-border)},"
@@ -124,25 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
             L"DISABLE{TextColor=#969696},Padding=(3,0,0,0),BorderRadius=2,Alignment=Left,SelectionMode=("
             L"Item)"},
         LookCase{VisualLook::Theme, false, ObjectType::Progress, kProgress},
-        LookCase{VisualLook::Theme, false, ObjectType::RowHeader, L""}));
-
-TEST(BuiltInLook, StandardCellValuesResolveItemByItem)
-{
-    FixedPlatform platform;
-    RecordingRegistry registry(platform, VisualLook::Standard);
-    auto* cell = static_cast<ObjStyle*>(registry.GetDefaultStyle(ObjectType::Cell));
-    EXPECT_EQ(cell->GetPadding(), (Rect{5, 0, 0, 0}));
-    EXPECT_EQ(cell->GetBorderRadius(), 0);
-    EXPECT_EQ(cell->GetAlignment(), 1);
-    EXPECT_EQ(cell->GetTextColor(kStateSelect), 0xFEDCBAu);
-    EXPECT_EQ(cell->GetTextColor(kStateHiSelect), 0xFEDCBAu) << "HISELECT falls back to SELECT";
-    EXPECT_EQ(cell->GetTextColor(kStateDisable), 0x969696u);
-    EXPECT_EQ(cell->GetTextColor(kStateNormal), kUnsetColor);
-    ASSERT_EQ(cell->GetBackgroundColors(kStateSelect).size(), 1u);
-    EXPECT_EQ(cell->GetBackgroundColors(kStateSelect)[0], (Band{0x123456, 0x123456, 100}));
-    EXPECT_EQ(cell->GetGradientDirection(kStateSelect), 1);
-    EXPECT_TRUE(cell->GetBackgroundColors(kStateNormal).empty());
-}
+        LookCase{VisualLook::Theme, false, ObjectType::RowHeader, kThemeHeader}));
 
 TEST(BuiltInLook, ThemeCellBordersAreTheDarkenedThemeColourOnePixelWide)
 {

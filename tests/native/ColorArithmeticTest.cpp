@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace
 {
 // Every expected value below was worked out by hand from the channel formulas, or is one of the
@@ -81,6 +83,18 @@ INSTANTIATE_TEST_SUITE_P(
         ColorCase{"hint colour +70 %", HLS_TRANSFORM(0x5BC0FF, 70, 0), 0xE3F4FF},
         ColorCase{"no change is a round trip", HLS_TRANSFORM(0x123456, 0, 0), HLS2RGB(RGB2HLS(0x123456))},
         ColorCase{"saturation -100 % gives a grey", HLS_TRANSFORM(0x0000FF, 0, -100), 0x7F7F7F}));
+
+// Factors and percents far outside their meant ranges are computed as the formulas say, in wrapping 32-bit
+// arithmetic: defined results (UBSan checks the arithmetic) with the top byte clear.
+TEST(ColorArithmetic, ExtremeFactorsAndPercentsGiveDefinedColours)
+{
+    EXPECT_EQ(DarkenColor(INT_MIN, 0x010203), 0x800181u); // 255 - INT_MIN wraps to -2147483393
+    EXPECT_EQ(DarkenColor(INT_MAX, 0xFFFFFF), 0u);
+    EXPECT_EQ(LightenColor(INT_MAX, 0x000000), 0xFFFFFFu);
+    EXPECT_EQ(HLS_TRANSFORM(0, INT_MAX, 0) >> 24, 0u);
+    EXPECT_EQ(HLS_TRANSFORM(0x123456, INT_MIN, INT_MIN) >> 24, 0u);
+    EXPECT_EQ(HLS_TRANSFORM(0xFFFFFF, INT_MAX, INT_MAX) >> 24, 0u);
+}
 
 TEST(ColorRoundTrip, HlsValuesStayOnTheirScale)
 {

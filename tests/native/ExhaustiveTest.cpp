@@ -5,39 +5,25 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace
 {
-int ChannelDistance(COLORREF a, COLORREF b)
+TEST(ColorArithmetic, EveryColourConvertsOnTheHlsScaleAndTransformsLikeARoundTrip)
 {
-    int largest = 0;
-    for (int shift = 0; shift < 24; shift += 8)
-    {
-        int const d = std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF));
-        largest = d > largest ? d : largest;
-    }
-    return largest;
-}
-
-TEST(ColorRoundTrip, EveryColourComesBackThroughHlsWithinTheMeasuredBound)
-{
-    // HLS has 241 steps per component against RGB's 256, so a round trip cannot be exact; the bound is
-    // the largest difference measured over all 2^24 colours. A change in either conversion moves it.
-    constexpr int kMeasuredBound = 5; // reached first by 0x05E4F9
-    int largest = 0;
-    COLORREF worst = 0;
     for (COLORREF color = 0; color < 0x1000000; ++color)
     {
-        int const d = ChannelDistance(color, HLS2RGB(RGB2HLS(color)));
-        if (d > largest)
-        {
-            largest = d;
-            worst = color;
-        }
+        HLSVALUE const hls = RGB2HLS(color);
+        int const hue = hls & 0xFF, lightness = (hls >> 8) & 0xFF, saturation = (hls >> 16) & 0xFF;
+        ASSERT_TRUE(hls >> 24 == 0 && hue <= 240 && lightness <= 240 && saturation <= 240) << color;
+        bool const grey = (color & 0xFF) == ((color >> 8) & 0xFF) && (color & 0xFF) == (color >> 16);
+        ASSERT_EQ(saturation == 0, grey) << color;
+        ASSERT_TRUE(!grey || hue == 160) << color;
+        ASSERT_EQ(RGB2HLS(color | 0xFF000000u), hls) << "only the three colour bytes are read";
+        COLORREF const back = HLS2RGB(hls);
+        ASSERT_EQ(back >> 24, 0u);
+        ASSERT_EQ(HLS_TRANSFORM(color, 0, 0), back) << color;
     }
-    EXPECT_EQ(largest, kMeasuredBound) << "worst colour 0x" << std::hex << worst;
 }
 
 TEST(ColorNames, EveryColourValueComesBackFromItsName)

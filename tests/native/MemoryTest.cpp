@@ -55,10 +55,18 @@ TEST(Memory, TracksBlocksByLocationUntilTheyAreFreedInAnyOrder)
     EXPECT_TRUE(TrackedNow().size() == before);
 }
 
-TEST(Memory, AnImpossibleSizeGivesNullNotACrash)
+TEST(Memory, AnImpossibleSizeOrAnAskedForRefusalGivesNullNotACrash)
 {
     EXPECT_EQ(CMemory::Malloc(SIZE_MAX), nullptr);
     EXPECT_EQ(CMemory::Malloc(SIZE_MAX - 8, "x.cpp", 9), nullptr);
+    CMemory::FailAllocationAfter(2);
+    void* const first = CMemory::Malloc(8);
+    EXPECT_NE(first, nullptr);
+    EXPECT_EQ(CMemory::Malloc(8), nullptr);
+    void* const third = CMemory::Malloc(8);
+    EXPECT_NE(third, nullptr) << "one refusal only";
+    CMemory::Free(first);
+    CMemory::Free(third);
 }
 
 struct Probe : CLibraryObject

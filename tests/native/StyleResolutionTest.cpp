@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace
 {
 using namespace lumo;
@@ -244,13 +246,51 @@ TEST_F(Resolution, StyleValuesWalkTheSameChain)
     EXPECT_FALSE(cell.IsSet()) << "all inherited, nothing of its own";
 }
 
-TEST_F(Resolution, ACircleOfControlDefaultStylesEndsInsteadOfOverflowing)
+TEST_F(Resolution, AControlDefaultStyleIsResolvedWithoutItsOwnControlDefaultStyle)
 {
     auto* button = static_cast<ObjStyle*>(m_registry.GetDefaultStyle(ObjectType::Button));
     auto* checkBox = static_cast<ObjStyle*>(m_registry.GetDefaultStyle(ObjectType::CheckBox));
     button->SetControlKind(7);   // a button that looks like a check box...
-    checkBox->SetControlKind(4); // ...that looks like a button
+    checkBox->SetControlKind(4); // ...that looks like a button: a circle
+    checkBox->SetTextColor(kStateNormal, 0x0000FF);
+    ObjStyle& cell = m_registry.NewObjStyle();
+    cell.SetControlKind(4);
+    EXPECT_EQ(cell.GetControlDefaultStyle(), button);
+    EXPECT_EQ(cell.GetTextColor(kStateHiSelect | kStateFocus | kStatePush), kUnsetColor)
+        << "the button's own look only, not the check box's behind it";
+    EXPECT_EQ(checkBox->GetTextColor(kStateNormal), 0x0000FFu);
     EXPECT_EQ(button->GetImage(kStateNormal), L"");
-    EXPECT_EQ(button->GetTextColor(kStateHover), kUnsetColor);
+}
+
+// A registry whose host asks, while being told of a new style, for the default style of its type.
+class AskingRegistry : public RecordingRegistry
+{
+public:
+    using RecordingRegistry::RecordingRegistry;
+    std::vector<DrawStyle*> announced;
+    bool sameWhenAsked = true;
+
+protected:
+    void OnStyleCreated(DrawStyle& style) override
+    {
+        announced.push_back(&style);
+        sameWhenAsked = sameWhenAsked && GetDefaultStyle(style.GetObjectType()) == &style;
+    }
+};
+
+TEST(StyleCreation, DefaultStylesAreStoredBeforeTheyAreAnnouncedAndReadingCreatesNothing)
+{
+    FixedPlatform platform;
+    AskingRegistry registry(platform);
+    auto* cell = static_cast<ObjStyle*>(registry.GetDefaultStyle(ObjectType::Cell));
+    EXPECT_TRUE(registry.sameWhenAsked);
+    ASSERT_EQ(registry.announced.size(), 1u);
+    cell->SetControlKind(11); // the progress look is needed from now on: made and announced at once
+    ASSERT_EQ(registry.announced.size(), 2u);
+    EXPECT_EQ(registry.announced[1], registry.FindDefaultStyle(ObjectType::Progress));
+    EXPECT_EQ(cell->GetTextColor(kStateNormal), 0u) << "the progress look's NORMAL text colour";
+    cell->GetFont(kStatePush);
+    cell->GetPadding();
+    EXPECT_EQ(registry.announced.size(), 2u) << "reading effective values never creates a style";
 }
 } // namespace

@@ -15,7 +15,6 @@ using gallery::Label;
 
 constexpr UINT kFirstCommand = gallery::kCommandOpen;
 constexpr int kImageCount = gallery::kImageCount;
-COLORREF const kMagenta = RGB(255, 0, 255);
 
 class CImageRegistryPage : public CGalleryPage
 {
@@ -54,7 +53,7 @@ protected:
                 HBITMAP const copy = static_cast<HBITMAP>(
                     CopyImage(CLumoControls::BitmapFromID(kFirstCommand), IMAGE_BITMAP, 0, 0, 0));
                 C_LibraryImages_MakeGrayAlphablend(copy, amounts[column], amounts[row], RGB(255, 160, 0),
-                                                   kMagenta);
+                                                   lumo::kColorKey);
                 CLumoControls::DrawBitmapImage(dc, copy, 110 + column * 60, top, 32, 32);
                 DeleteObject(copy);
             }

@@ -1,7 +1,7 @@
 // The clipboard, held open by CClipboard.
 #include "LumoCtrls/ResourceTracker.h"
 
-#include "INC/w32/TrackerFailure.h"
+#include "INC/w32/PlatformFailure.h"
 
 using lumo::ThrowTrackerFailure;
 

@@ -1,5 +1,5 @@
-// The message boundary of every control's window procedure: errors thrown while a message is handled are
-// reported there and never cross into the platform's message dispatch.
+// The message boundary of every window procedure of the library: exceptions thrown while a message is
+// handled are reported there and never cross into the platform's message dispatch.
 //
 //     LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 //     {
@@ -10,13 +10,14 @@
 
 #include <windows.h>
 
-#include "LumoCtrls/Errors.h"
+#include "Kit/KitGuiLib/CurrentException.h"
 
 namespace lumo
 {
-// Runs handle(). A CError thrown by it reports itself; then the creation message returns 0, so that the
-// window is still created, and any other message gets its default processing: the result of
-// previousProcedure (a subclassed window's former procedure) or of DefWindowProcW when it is null.
+// Runs handle(). Whatever it throws is reported (a CError reports itself; anything else, such as
+// std::bad_alloc, as one line); then the creation message returns 0, so that the window is still created,
+// and any other message gets its default processing: the result of previousProcedure (a subclassed
+// window's former procedure) or of DefWindowProcW when it is null.
 template <class Handler>
 LRESULT DispatchGuarded(HWND window, UINT message, WPARAM wParam, LPARAM lParam, Handler&& handle,
                         WNDPROC previousProcedure = nullptr)
@@ -25,9 +26,9 @@ LRESULT DispatchGuarded(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
     {
         return handle();
     }
-    catch (CError const& error)
+    catch (...)
     {
-        error.Report();
+        ReportCurrentException();
     }
     if (message == WM_CREATE)
         return 0;

@@ -2,7 +2,7 @@
 // contexts' acquisition and release.
 #include "LumoCtrls/ResourceTracker.h"
 
-#include "INC/w32/TrackerFailure.h"
+#include "INC/w32/PlatformFailure.h"
 
 using lumo::ThrowTrackerFailure;
 
@@ -382,12 +382,13 @@ CPaintDC::~CPaintDC()
 
 int GetScreenColorCount()
 {
-    static int cached = 0;
-    if (cached == 0)
+    // Read once (the initialisation of a local static is thread-safe; should the screen context fail,
+    // the next call tries again).
+    static int const cached = []
     {
         CScreenDC screen;
         int const colors = GetDeviceCaps(screen.GetHandle(), NUMCOLORS);
-        cached = colors == -1 ? 64000 : colors;
-    }
+        return colors == -1 ? 64000 : colors;
+    }();
     return cached;
 }

@@ -2,7 +2,7 @@
 #include "LumoCtrls/ResourceTracker.h"
 #include "LumoCtrls/SharedHandle.h"
 
-#include "INC/w32/TrackerFailure.h"
+#include "INC/w32/PlatformFailure.h"
 #include "INC/w32/SectionInfo.h"
 
 using lumo::ThrowResourceNotFound;

@@ -1,7 +1,7 @@
 // Checked window calls of CWnd.
 #include "LumoCtrls/ResourceTracker.h"
 
-#include "INC/w32/TrackerFailure.h"
+#include "INC/w32/PlatformFailure.h"
 
 using lumo::ThrowTrackerFailure;
 

@@ -1,6 +1,7 @@
 #include "LumoCtrls/Errors.h"
 
 #include "Kit/KitLib/ReportLine.h"
+#include "Kit/KitLib/WideString.h"
 
 #include <cstdio>
 
@@ -12,15 +13,6 @@ void ReportAsLine(CError const& error)
 }
 
 CError::Reporter g_reporter = &ReportAsLine;
-
-std::wstring Widen(char const* text)
-{
-    // Source paths are ASCII.
-    std::wstring wide;
-    for (; text != nullptr && *text; ++text)
-        wide += static_cast<wchar_t>(static_cast<unsigned char>(*text));
-    return wide;
-}
 
 std::wstring Hex(unsigned long long value)
 {
@@ -51,7 +43,7 @@ void CError::Report() const
 
 std::wstring CError::Describe() const
 {
-    return GetText() + L" [" + Widen(m_sourcePath) + L":" + std::to_wstring(m_line) + L"]";
+    return GetText() + L" [" + _WidenAscii(m_sourcePath) + L":" + std::to_wstring(m_line) + L"]";
 }
 
 CError::Reporter CError::SetReporter(Reporter reporter)

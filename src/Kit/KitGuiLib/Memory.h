@@ -21,4 +21,8 @@ public:
     // Calls visit for each tracked block alive now, oldest first.
     static void
     EnumerateTracked(std::function<void(char const* sourcePath, int line, std::size_t size)> const& visit);
+
+    // For tests of what callers do when memory runs out: the nth allocation from now (n >= 1) returns
+    // null as if the heap were exhausted; 0 cancels a countdown that has not run out.
+    static void FailAllocationAfter(unsigned n);
 };

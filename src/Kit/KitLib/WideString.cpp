@@ -76,3 +76,11 @@ int snxprintfW(wchar_t* buffer, std::size_t size, wchar_t const* format, ...)
     va_end(arguments);
     return length;
 }
+
+std::wstring _WidenAscii(char const* text)
+{
+    std::wstring wide;
+    for (; text != nullptr && *text != '\0'; ++text)
+        wide += static_cast<wchar_t>(static_cast<unsigned char>(*text));
+    return wide;
+}

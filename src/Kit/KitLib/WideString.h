@@ -6,6 +6,7 @@
 
 #include <cstdarg>
 #include <cstddef>
+#include <string>
 
 // First occurrence of pattern in text, or null. An empty pattern is found at the start of text.
 wchar_t const* _wcsfind(wchar_t const* text, wchar_t const* pattern);
@@ -23,3 +24,7 @@ wchar_t _wcsfoldchar(wchar_t c);
 // format cannot be applied (nothing but the terminator is stored then).
 int snxprintfW(wchar_t* buffer, std::size_t size, wchar_t const* format, ...);
 int vsnxprintfW(wchar_t* buffer, std::size_t size, wchar_t const* format, std::va_list arguments);
+
+// The wide form of an ASCII text (source paths, the platform's exception texts): each byte becomes the
+// code unit of the same value. Null gives an empty text.
+std::wstring _WidenAscii(char const* text);

@@ -37,28 +37,37 @@ int ScaleToRgb(int value)
     return (value * kRgbMax + kHlsMax / 2) / kHlsMax;
 }
 
+// Factors and percents outside their meant ranges are computed as the formulas say, in the 32-bit
+// two's-complement arithmetic of the library's 32-bit build: sums and products wrap, divisions truncate.
+int Wrapped(std::int64_t value)
+{
+    return static_cast<int>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(value)));
+}
+
 // HLS_TRANSFORM's adjustment of lightness or saturation: towards 255 for a positive percent, towards 0
 // for a negative one.
 int ApplyPercent(int value, int percent)
 {
     if (percent > 0)
-        return (value + (kRgbMax - value) * percent / 100) & 0xFF;
+        return Wrapped(value + Wrapped(static_cast<std::int64_t>(kRgbMax - value) * percent) / 100) & 0xFF;
     if (percent < 0)
-        return ((percent + 100) * value / 100) & 0xFF;
+        return (Wrapped(static_cast<std::int64_t>(Wrapped(std::int64_t{percent} + 100)) * value) / 100) &
+               0xFF;
     return value;
 }
 } // namespace
 
 COLORREF DarkenColor(int factor, COLORREF color)
 {
-    int const keep = kRgbMax - factor;
+    int const keep = Wrapped(std::int64_t{kRgbMax} - factor);
     return PackColor(MulDiv(RedOf(color), keep, kRgbMax), MulDiv(GreenOf(color), keep, kRgbMax),
                      MulDiv(BlueOf(color), keep, kRgbMax));
 }
 
 COLORREF LightenColor(int factor, COLORREF color)
 {
-    auto lighten = [factor](int c) { return c + MulDiv(kRgbMax - c, factor, kRgbMax); };
+    auto lighten = [factor](int c)
+    { return Wrapped(std::int64_t{c} + MulDiv(kRgbMax - c, factor, kRgbMax)); };
     return PackColor(lighten(RedOf(color)), lighten(GreenOf(color)), lighten(BlueOf(color)));
 }
 

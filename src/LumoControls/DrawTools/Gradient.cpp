@@ -4,29 +4,48 @@
 #include "LumoControls/DrawTools/MulDiv.h"
 #include "LumoCtrls/ColorArithmetic.h"
 
+#include <cstdint>
+
 namespace
 {
 constexpr int kBandWidth = 2;
 
-int SpanOf(lumo::Rect const& rect, bool horizontal)
+// Offsets along the run are 64-bit: the span of a rectangle from one end of the coordinate range to the
+// other does not fit an int, and its bands' edges are kept within the range.
+std::int64_t SpanOf(lumo::Rect const& rect, bool horizontal)
 {
-    return horizontal ? rect.Width() : rect.Height();
+    return horizontal ? std::int64_t{rect.right} - rect.left : std::int64_t{rect.bottom} - rect.top;
 }
 
-// The band at offset i along the run, spanning the rectangle across it.
-lumo::Rect BandAt(lumo::Rect const& rect, int i, bool horizontal)
+int Coordinate(std::int64_t value)
 {
-    if (horizontal)
-        return lumo::Rect{rect.left + i, rect.top, rect.left + i + kBandWidth, rect.bottom};
-    return lumo::Rect{rect.left, rect.top + i, rect.right, rect.top + i + kBandWidth};
+    return lumo::Rect::Clamped(value);
 }
 
 // The part of the rectangle from offset `from` to offset `to` along the run.
-lumo::Rect SliceOf(lumo::Rect const& rect, int from, int to, bool horizontal)
+lumo::Rect SliceOf(lumo::Rect const& rect, std::int64_t from, std::int64_t to, bool horizontal)
 {
     if (horizontal)
-        return lumo::Rect{rect.left + from, rect.top, rect.left + to, rect.bottom};
-    return lumo::Rect{rect.left, rect.top + from, rect.right, rect.top + to};
+        return lumo::Rect{Coordinate(rect.left + from), rect.top, Coordinate(rect.left + to), rect.bottom};
+    return lumo::Rect{rect.left, Coordinate(rect.top + from), rect.right, Coordinate(rect.top + to)};
+}
+
+// The band at offset i along the run, spanning the rectangle across it.
+lumo::Rect BandAt(lumo::Rect const& rect, std::int64_t i, bool horizontal)
+{
+    return SliceOf(rect, i, i + kBandWidth, horizontal);
+}
+
+// The colour of the band at offset i of a run of n, which may exceed the int range of MulDiv: scaled down
+// together, they give the same colour to within the rounding of one step.
+COLORREF BandColorAt(COLORREF from, COLORREF to, std::int64_t i, std::int64_t n)
+{
+    while (n > INT32_MAX)
+    {
+        i /= 2;
+        n /= 2;
+    }
+    return lumo::BandColor(from, to, static_cast<int>(i), static_cast<int>(n));
 }
 } // namespace
 
@@ -48,9 +67,9 @@ void lumo::PlanGradient(IGradientSink& sink, Rect const& rect, COLORREF start, C
         return;
     }
     sink.Fill(rect, end);
-    int const n = SpanOf(rect, horizontal) - kBandWidth;
-    for (int i = 0; i <= n; i += kBandWidth)
-        sink.Fill(BandAt(rect, i, horizontal), BandColor(start, end, i, n));
+    std::int64_t const n = SpanOf(rect, horizontal) - kBandWidth;
+    for (std::int64_t i = 0; i <= n; i += kBandWidth)
+        sink.Fill(BandAt(rect, i, horizontal), BandColorAt(start, end, i, n));
 }
 
 lumo::GradientColors lumo::HlsGradientColors(int hue, int saturation, int lightness1, int lightness2)
@@ -71,8 +90,8 @@ void lumo::PlanTwoSegmentGradient(IGradientSink& sink, Rect const& rect, Gradien
         return;
     }
     sink.Fill(rect, colors.second);
-    int const span = SpanOf(rect, horizontal);
-    int const boundary = span * 3 / 8;
+    std::int64_t const span = SpanOf(rect, horizontal);
+    std::int64_t const boundary = span * 3 / 8;
     if (withGradientFill)
     {
         sink.LinearGradient(SliceOf(rect, 0, boundary, horizontal), colors.first, colors.middle, horizontal);
@@ -82,10 +101,10 @@ void lumo::PlanTwoSegmentGradient(IGradientSink& sink, Rect const& rect, Gradien
     }
     // The bands of the second segment continue the offsets of the first, so their colour runs from the
     // second colour at the near edge rather than at the boundary.
-    int const n = span - kBandWidth;
-    int i = 0;
+    std::int64_t const n = span - kBandWidth;
+    std::int64_t i = 0;
     for (; i <= boundary && i <= n; i += kBandWidth)
-        sink.Fill(BandAt(rect, i, horizontal), BandColor(colors.first, colors.middle, i, n));
+        sink.Fill(BandAt(rect, i, horizontal), BandColorAt(colors.first, colors.middle, i, n));
     for (; i <= n; i += kBandWidth)
-        sink.Fill(BandAt(rect, i, horizontal), BandColor(colors.second, colors.middle, i, n));
+        sink.Fill(BandAt(rect, i, horizontal), BandColorAt(colors.second, colors.middle, i, n));
 }

@@ -36,8 +36,9 @@ lumo::MenuItemText lumo::SplitMenuItemText(std::wstring const& text)
     return MenuItemText{text.substr(0, tab), text.substr(tab + 1)};
 }
 
-void lumo::PaintPopupItem(IMenuCanvas& canvas, Rect const& r, PopupItem const& item, MenuItemState const& state,
-                          int imageWidth, int imageHeight, MenuPalette const& palette)
+void lumo::PaintPopupItem(IMenuCanvas& canvas, Rect const& r, PopupItem const& item,
+                          MenuItemState const& state, int imageWidth, int imageHeight,
+                          MenuPalette const& palette)
 {
     int const w = imageWidth;
     int const h = imageHeight;
@@ -45,11 +46,12 @@ void lumo::PaintPopupItem(IMenuCanvas& canvas, Rect const& r, PopupItem const& i
 
     // 1. The background and the shaded image column.
     canvas.Fill(r, base);
-    canvas.Gradient(Rect{r.left, r.top, r.left + kImageColumnPadding + w, r.bottom}, MixedColor(base, palette.theme),
-                    palette.theme, true);
+    canvas.Gradient(Rect{r.left, r.top, r.left + kImageColumnPadding + w, r.bottom},
+                    MixedColor(base, palette.theme), palette.theme, true);
 
     // 2. The text area starts right of the image column.
-    Rect const textRect{r.left + kImageColumnPadding + w + kTextGap, r.top, r.right - kTextRightMargin, r.bottom};
+    Rect const textRect{r.left + kImageColumnPadding + w + kTextGap, r.top, r.right - kTextRightMargin,
+                        r.bottom};
 
     // 3. A separator is a highlight-coloured line across the text area.
     if (item.separator)
@@ -118,12 +120,14 @@ lumo::MenuBarItemResult lumo::PaintMenuBarItem(IMenuCanvas& canvas, Rect const& 
         if (state.selected)
             canvas.Gradient(inner, MenuBaseColor(palette), palette.theme, false);
         else
-            canvas.Gradient(inner, HLS_TRANSFORM(palette.hint, 70, 0), HLS_TRANSFORM(palette.hint, 30, 0), false);
+            canvas.Gradient(inner, HLS_TRANSFORM(palette.hint, 70, 0), HLS_TRANSFORM(palette.hint, 30, 0),
+                            false);
     }
     else
         canvas.Fill(r, palette.theme);
 
-    MenuBarItemResult const result{item, highlighted && state.selected ? inner.Width() : 0};
+    // The open menu's frame leaves a gap under a selected item, whether or not its window is active.
+    MenuBarItemResult const result{item, state.selected ? inner.Width() : 0};
     bool const dimmed = state.grayed || state.disabled;
     canvas.Text(item, text, MenuTextAlign::Center, dimmed ? palette.grayText : palette.menuText);
 

@@ -1,17 +1,22 @@
 #include "LumoControls/LumoImage/ImageLayout.h"
 
+#include <cstdint>
+
 lumo::Rect lumo::StretchedPlacement(int imageWidth, int imageHeight, int targetWidth, int targetHeight)
 {
     if (imageWidth <= 0 || imageHeight <= 0)
         return Rect{0, 0, 0, 0};
-    double const scaleX = static_cast<double>(targetWidth) / imageWidth;
-    double const scaleY = static_cast<double>(targetHeight) / imageHeight;
-    double const scale = scaleX < scaleY ? scaleX : scaleY;
-    int const width = static_cast<int>(imageWidth * scale);
-    int const height = static_cast<int>(imageHeight * scale);
-    int const left = (targetWidth - width) / 2;
-    int const top = (targetHeight - height) / 2;
-    return Rect{left, top, left + width, top + height};
+    // The axis with the smaller scale fills the target exactly; the other is scaled by the same ratio,
+    // in integers so that no rounding of the scale takes a pixel off the filled axis.
+    std::int64_t width = targetWidth;
+    std::int64_t height = targetHeight;
+    if (std::int64_t{targetWidth} * imageHeight <= std::int64_t{targetHeight} * imageWidth)
+        height = std::int64_t{imageHeight} * targetWidth / imageWidth;
+    else
+        width = std::int64_t{imageWidth} * targetHeight / imageHeight;
+    int const left = static_cast<int>((targetWidth - width) / 2);
+    int const top = static_cast<int>((targetHeight - height) / 2);
+    return Rect{left, top, left + static_cast<int>(width), top + static_cast<int>(height)};
 }
 
 lumo::Placement lumo::NaturalPlacement(int imageWidth, int imageHeight, int targetWidth, int targetHeight)

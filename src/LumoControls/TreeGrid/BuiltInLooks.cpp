@@ -56,9 +56,11 @@ void ProgressLook(Style& style)
     select.SetTextColor(0xFFFFFF);
 }
 
-void StandardColumnHeader(Style& header, IStylePlatform const& platform)
+// The column header starts like a cell; everything else of the look is the row header's too.
+void StandardHeader(Style& header, ObjectType type, IStylePlatform const& platform)
 {
-    TextBox(header, 5, 0);
+    if (type == ObjectType::ColumnHeader)
+        TextBox(header, 5, 0);
     if (!platform.IsCompositionActive())
     {
         Paint(header, kStateAll).SetBorder(L"gray-border", kSideRight | kSideBottom);
@@ -106,7 +108,8 @@ void ApplyStandard(DrawStyle& style, ObjectType type, IStylePlatform const& plat
         Paint(style, kStateAll).SetBorder(L"gray-border", kSideAll);
         break;
     case ObjectType::ColumnHeader:
-        StandardColumnHeader(static_cast<Style&>(style), platform);
+    case ObjectType::RowHeader:
+        StandardHeader(static_cast<Style&>(style), type, platform);
         break;
     case ObjectType::Cell:
     {
@@ -121,7 +124,7 @@ void ApplyStandard(DrawStyle& style, ObjectType type, IStylePlatform const& plat
     case ObjectType::Progress:
         ProgressLook(static_cast<Style&>(style));
         break;
-    default: // the row header and every other type have no built-in look
+    default: // every other type has no built-in look
         break;
     }
 }
@@ -134,9 +137,11 @@ void ApplyTheme(DrawStyle& style, ObjectType type)
         Band(style, kStateNormal, 0xFFFFFF, 100);
         break;
     case ObjectType::ColumnHeader:
+    case ObjectType::RowHeader:
     {
         auto& header = static_cast<Style&>(style);
-        TextBox(header, 3, 0);
+        if (type == ObjectType::ColumnHeader)
+            TextBox(header, 3, 0);
         COLORREF hot[2], selection[2], hotSelection[2];
         GetHotColors(hot[0], hot[1]);
         GetSelectionColors(selection[0], selection[1]);

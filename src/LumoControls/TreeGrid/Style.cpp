@@ -184,8 +184,9 @@ std::wstring lumo::ObjStyle::Describe() const
 
 lumo::DrawStyle* lumo::ObjStyle::GetControlDefaultStyle() const
 {
+    // Created when the kind was set (SetControlKind): a getter never runs the host's code.
     int const type = ObjectTypeOfControlKind(GetControlKind());
-    return type != 0 ? GetRegistry().GetDefaultStyle(static_cast<ObjectType>(type)) : nullptr;
+    return type != 0 ? GetRegistry().FindDefaultStyle(static_cast<ObjectType>(type)) : nullptr;
 }
 
 int lumo::ObjStyle::GetControlKind() const
@@ -209,6 +210,10 @@ void lumo::ObjStyle::SetControlKind(int kind)
         return;
     GetRegistry().EndEdit();
     m_controlKind = kind;
+    // Every style that shows this kind from now on looks like its default style, which must exist before
+    // anything reads through it; the host hears of a new one after the kind is stored.
+    if (int const type = ObjectTypeOfControlKind(kind))
+        GetRegistry().GetDefaultStyle(static_cast<ObjectType>(type));
 }
 
 int lumo::ObjStyle::GetActivation() const

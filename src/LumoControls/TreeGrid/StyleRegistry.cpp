@@ -45,11 +45,15 @@ lumo::DrawStyle& lumo::StyleRegistry::CreateStyle(StyleClass kind, ObjectType ty
                                                   void const* column, DrawStyle* first, DrawStyle* second,
                                                   DrawStyle* third)
 {
-    std::unique_ptr<DrawStyle> style = NewStyle(kind, type, node, column, first, second, third);
-    m_styles.insert(style.get());
-    DrawStyle& created = *style.release();
+    DrawStyle& created = Adopt(NewStyle(kind, type, node, column, first, second, third));
     OnStyleCreated(created);
     return created;
+}
+
+lumo::DrawStyle& lumo::StyleRegistry::Adopt(std::unique_ptr<DrawStyle> style)
+{
+    m_styles.insert(style.get());
+    return *style.release();
 }
 
 void lumo::StyleRegistry::DestroyStyle(DrawStyle& style)
@@ -70,14 +74,24 @@ lumo::DrawStyle* lumo::StyleRegistry::GetDefaultStyle(ObjectType type)
         return nullptr;
     if (m_defaults[static_cast<std::size_t>(index)] == nullptr)
     {
-        DrawStyle& style = CreateStyle(DefaultStyleClassOf(type), type, nullptr, nullptr);
+        // Stored before anyone hears of it: a handler that asks for the default style of the type while
+        // being told of it (or while filling it) gets this very style.
+        DrawStyle& style =
+            Adopt(NewStyle(DefaultStyleClassOf(type), type, nullptr, nullptr, nullptr, nullptr, nullptr));
         m_defaults[static_cast<std::size_t>(index)] = &style;
+        OnStyleCreated(style);
         if (m_look == VisualLook::Host)
             FillDefaultStyle(style, type);
         else
             ApplyBuiltInLook(style, type, m_look, m_platform);
     }
     return m_defaults[static_cast<std::size_t>(index)];
+}
+
+lumo::DrawStyle* lumo::StyleRegistry::FindDefaultStyle(ObjectType type) const
+{
+    int const index = static_cast<int>(type);
+    return index >= 1 && index <= kObjectTypeCount ? m_defaults[static_cast<std::size_t>(index)] : nullptr;
 }
 
 void lumo::StyleRegistry::EnumerateUsedStyles(std::set<DrawStyle*>& styles) const

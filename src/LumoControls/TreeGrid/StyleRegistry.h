@@ -48,6 +48,8 @@ public:
 
     // The default style of a type, created with its built-in look on first request.
     DrawStyle* GetDefaultStyle(ObjectType type);
+    // The default style of a type if it exists (reading effective values never creates one).
+    DrawStyle* FindDefaultStyle(ObjectType type) const;
     // Every owned style whose IsSet is true is added to `styles` (not cleared first).
     void EnumerateUsedStyles(std::set<DrawStyle*>& styles) const;
 
@@ -75,6 +77,8 @@ protected:
     virtual void FillDefaultStyle(DrawStyle&, ObjectType) {}
 
 private:
+    DrawStyle& Adopt(std::unique_ptr<DrawStyle> style);
+
     IStylePlatform const& m_platform;
     VisualLook m_look;
     FontSpec m_sharedFont;

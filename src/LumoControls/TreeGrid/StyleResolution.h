@@ -21,18 +21,16 @@ struct PaintRule
     bool fallback;    // an unset value is looked up again for the fallback state
 };
 
-// Deep enough for any real chain; a host that links control default styles in a circle gets "unset"
-// rather than a stack overflow.
-constexpr int kMaxResolutionDepth = 32;
-
 // The paint style that gives the value, or null when it is unset everywhere. ownSet and allSet say
 // whether a paint style holds the value (they differ only for the image offset).
+//
+// A control default style is resolved without its own control default style: the chain stays as short as
+// the parents make it, even when a host links control default styles in a circle (a button styled as a
+// check box styled as a button), which then simply shows unset values.
 template <class OwnSet, class AllSet>
 PaintStyle const* FindPaint(DrawStyle const& style, VisualState state, PaintRule const& rule,
-                            OwnSet const& ownSet, AllSet const& allSet, int depth = 0)
+                            OwnSet const& ownSet, AllSet const& allSet, bool followControl = true)
 {
-    if (depth > kMaxResolutionDepth)
-        return nullptr;
     PaintStyle const* const own = style.GetPaintStyle(state);
     PaintStyle const* const all = SlotOf(state) != PaintSlot::All ? style.GetPaintStyle(kStateAll) : nullptr;
     if (rule.allWins && all != nullptr && allSet(*all))
@@ -42,9 +40,9 @@ PaintStyle const* FindPaint(DrawStyle const& style, VisualState state, PaintRule
     if (!rule.allWins && all != nullptr && allSet(*all))
         return all;
 
-    DrawStyle const* const control = style.GetControlDefaultStyle();
+    DrawStyle const* const control = followControl ? style.GetControlDefaultStyle() : nullptr;
     if (control != nullptr && control != &style)
-        if (PaintStyle const* found = FindPaint(*control, state, rule, ownSet, allSet, depth + 1))
+        if (PaintStyle const* found = FindPaint(*control, state, rule, ownSet, allSet, false))
             return found;
 
     for (int i = 0; i < 3; ++i)
@@ -54,7 +52,7 @@ PaintStyle const* FindPaint(DrawStyle const& style, VisualState state, PaintRule
             continue;
         if (rule.parentsFull)
         {
-            if (PaintStyle const* found = FindPaint(*parent, state, rule, ownSet, allSet, depth + 1))
+            if (PaintStyle const* found = FindPaint(*parent, state, rule, ownSet, allSet, followControl))
                 return found;
         }
         else if (PaintStyle const* parentOwn = parent->GetPaintStyle(state);
@@ -63,7 +61,7 @@ PaintStyle const* FindPaint(DrawStyle const& style, VisualState state, PaintRule
     }
 
     if (rule.fallback && state != kStateNormal && SlotOf(state) != PaintSlot::All)
-        return FindPaint(style, FallbackOf(state), rule, ownSet, allSet, depth + 1);
+        return FindPaint(style, FallbackOf(state), rule, ownSet, allSet, followControl);
     return nullptr;
 }
 } // namespace lumo

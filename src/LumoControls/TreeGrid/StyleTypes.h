@@ -34,14 +34,6 @@ enum class PaintSlot : std::uint8_t
 };
 constexpr int kPaintSlotCount = 8;
 
-struct Point
-{
-    int x;
-    int y;
-    bool operator==(Point const& other) const { return x == other.x && y == other.y; }
-    bool operator!=(Point const& other) const { return !(*this == other); }
-};
-
 // What a font is, as the platform's LOGFONTW records it (the fields styles read and write).
 struct FontSpec
 {

@@ -72,32 +72,20 @@ TEST(ColorState, FromLoadThroughRefreshAndNativeMode)
     EXPECT_EQ(library.nativeMode(0), 1);
 }
 
-TEST(ColorState, InitialisationRefreshesAndTheDerivedColoursFollow)
+TEST(ColorState, InitialisationRefreshesAndTheDerivedColoursFollowTheHint)
 {
     CLumoControls::Instance();
     COLORREF selection[2], hot[2], hotSelection[2];
     GetSelectionColors(selection[0], selection[1]);
     GetHotColors(hot[0], hot[1]);
     GetHotSelectionColors(hotSelection[0], hotSelection[1]);
-    struct
-    {
-        char const* what;
-        COLORREF actual;
-        COLORREF expected;
-    } const table[] = {
-        {"hint", GetHintColor(), 0x5BC0FF},
-        {"theme", GetThemeColor(), 0xFFE0CA},
-        {"darkened theme", GetDarkenThemeColor(), 0xE1A171},
-        {"lightened theme", GetLightenThemeColor(), 0xFFEFE3},
-        {"selection first", selection[0], 0x95D8FF},
-        {"selection second", selection[1], 0x0098F2},
-        {"hot first", hot[0], 0xE3F4FF},
-        {"hot second", hot[1], 0x5BC0FF},
-        {"hot selection first", hotSelection[0], 0x0098F2},
-        {"hot selection second", hotSelection[1], 0x95D8FF},
-    };
-    for (auto const& row : table)
-        EXPECT_EQ(row.actual, row.expected) << row.what;
+    COLORREF const actual[] = {GetThemeColor(), GetDarkenThemeColor(), GetLightenThemeColor(),
+                               selection[0],    selection[1],          hot[0],
+                               hot[1],          hotSelection[0],       hotSelection[1]};
+    COLORREF const expected[] = {0xFFE0CA, 0xE1A171, 0xFFEFE3, 0x95D8FF, 0x0098F2,
+                                 0xE3F4FF, 0x5BC0FF, 0x0098F2, 0x95D8FF};
+    for (std::size_t i = 0; i < std::size(expected); ++i)
+        EXPECT_EQ(actual[i], expected[i]) << i;
 }
 
 TEST(DrawTools, PlatformAnswers)

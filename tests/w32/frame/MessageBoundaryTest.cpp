@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@ void Capture(CError const& error)
 }
 
 UINT g_throwOn = 0;
+UINT g_throwOtherOn = 0;
 
 LRESULT CALLBACK ThrowingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -24,6 +26,8 @@ LRESULT CALLBACK ThrowingProcedure(HWND window, UINT message, WPARAM wParam, LPA
         {
             if (message == g_throwOn)
                 CWindowsApiFailed::CreateAndThrow(L"DrawText", 8, "src/Test", 21);
+            if (message == g_throwOtherOn)
+                throw std::bad_alloc();
             if (message == WM_GETTEXTLENGTH)
                 return 1234; // a handled message answers differently from the default processing
             return DefWindowProcW(window, message, wParam, lParam);
@@ -47,6 +51,7 @@ protected:
     {
         CError::SetReporter(m_previousReporter);
         g_throwOn = 0;
+        g_throwOtherOn = 0;
         UnregisterClassW(kClass, GetModuleHandleW(nullptr));
     }
 
@@ -76,6 +81,12 @@ TEST_F(MessageBoundary, AnErrorInAnyOtherMessageFallsBackToDefaultProcessing)
     g_throwOn = WM_GETTEXTLENGTH;
     EXPECT_EQ(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0), 3); // DefWindowProc: the length of "abc"
     EXPECT_EQ(g_reported.size(), 1u);
+
+    // Any other exception (memory, the standard library's own) stops there too, reported as one line.
+    g_throwOn = 0;
+    g_throwOtherOn = WM_GETTEXTLENGTH;
+    EXPECT_EQ(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0), 3);
+    EXPECT_EQ(g_reported.size(), 1u) << "not a CError: written as a line, not handed to the reporter";
     DestroyWindow(window);
 }
 

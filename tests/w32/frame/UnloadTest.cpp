@@ -63,4 +63,26 @@ TEST_F(Unload, AfterInstanceTheHookGoesWithTheLibrary)
     }
     DestroyWindow(probe);
 }
+TEST_F(Unload, AfterAnImageWasLoadedTheImagingLibraryOutlivesTheLibrary)
+{
+    HMODULE const module = LoadLibraryW(m_copy.Path().c_str());
+    ASSERT_NE(module, nullptr);
+    auto const save =
+        CLibraryCopy::Export<int (*)(HBITMAP, LPCWSTR)>(module, "_Z16SaveHBITMAPAsPNGP9HBITMAP__PKw");
+    ASSERT_NE(save, nullptr);
+    wchar_t directory[MAX_PATH];
+    GetTempPathW(MAX_PATH, directory);
+    std::wstring const path = std::wstring(directory) + L"LumoUnloadImage.png";
+    BYTE pixels[16] = {};
+    HBITMAP const bitmap = CreateBitmap(2, 2, 1, 32, pixels);
+    EXPECT_NE(save(bitmap, path.c_str()), 0); // GDI+ starts in the copy
+    ASSERT_TRUE(FreeLibrary(module));
+    // GDI+ (and its thread) stayed loaded and keeps working for whoever uses it next.
+    EXPECT_NE(GetModuleHandleW(L"gdiplus.dll"), nullptr);
+    HBITMAP const reloaded = CreateHBITMAPFromFile(path.c_str());
+    EXPECT_NE(reloaded, nullptr);
+    DeleteObject(reloaded);
+    DeleteObject(bitmap);
+    DeleteFileW(path.c_str());
+}
 } // namespace

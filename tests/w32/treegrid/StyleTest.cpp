@@ -10,13 +10,6 @@
 
 namespace
 {
-std::wstring Hex(COLORREF color)
-{
-    wchar_t text[16];
-    std::swprintf(text, 16, L"%lx", static_cast<unsigned long>(color));
-    return text;
-}
-
 std::string Narrow(std::wstring const& text)
 {
     return std::string(text.begin(), text.end());
@@ -25,25 +18,6 @@ std::string Narrow(std::wstring const& text)
 CTreeGrid::IObjStyle* ObjStyle(CTreeGrid::IDrawStyle* style)
 {
     return dynamic_cast<CTreeGrid::IObjStyle*>(style);
-}
-
-TEST(TreeGridStyles, TheStandardCellLookUsesTheSystemsSelectionColours)
-{
-    CTreeGrid grid(CTreeGrid::LOOK_STANDARD);
-    CTreeGrid::IDrawStyle* const cell = grid.GetDefaultStyle(CTreeGrid::OBJECT_CELL);
-    ASSERT_NE(cell, nullptr);
-    EXPECT_EQ(cell->GetObjectType(), CTreeGrid::OBJECT_CELL);
-    EXPECT_EQ(cell->GetTreeGrid(), &grid);
-    std::wstring const expected = L"SELECT{TextColor=#" + Hex(GetSysColor(COLOR_HIGHLIGHTTEXT)) +
-                                  L",BackgroundColor=[(#" + Hex(GetSysColor(COLOR_MENUHILIGHT)) + L",#" +
-                                  Hex(GetSysColor(COLOR_MENUHILIGHT)) +
-                                  L",100)],HorizontalGradient},DISABLE{TextColor=#969696},"
-                                  L"Padding=(5,0,0,0),BorderRadius=0,Alignment=Left";
-    EXPECT_EQ(Narrow(cell->Describe()), Narrow(expected));
-    RECT padding{};
-    cell->GetPadding(padding);
-    EXPECT_EQ(padding.left, 5);
-    EXPECT_EQ(grid.GetDefaultStyle(static_cast<CTreeGrid::EObjectType>(20)), nullptr);
 }
 
 TEST(TreeGridStyles, EachDefaultStyleHasTheInterfaceOfItsClass)
@@ -86,30 +60,23 @@ TEST(TreeGridStyles, FontsAreRealFontObjectsAndDescribeInPoints)
     EXPECT_TRUE(select->GetFont().IsEmpty()) << "an empty font clears the paint style's";
 }
 
-TEST(TreeGridStyles, PaintStylesAndStylesSpeakInRectanglesAndPoints)
+TEST(TreeGridStyles, StylesOfTheSameFontShareOneFontObject)
 {
     CTreeGrid grid;
-    CTreeGrid::IObjStyle* const style = ObjStyle(grid.GetDefaultStyle(CTreeGrid::OBJECT_EDIT));
-    style->SetCrop(CTreeGrid::STATE_HOVER, RECT{1, 2, 30, 40});
-    style->SetImageOffset(CTreeGrid::STATE_HOVER, POINT{3, 4});
-    style->SetOffsetTextIcon(CTreeGrid::STATE_NORMAL, POINT{1, 1});
-    RECT crop{};
-    style->GetCrop(crop, CTreeGrid::STATE_HOVER);
-    EXPECT_EQ(crop.right, 30);
-    POINT offset{};
-    style->GetImageOffset(offset, CTreeGrid::STATE_HOVER);
-    EXPECT_EQ(offset.y, 4);
-    std::vector<CTreeGrid::SBackgroundColor> bands{{1, 2, 3}};
-    style->GetBackgroundColors(CTreeGrid::STATE_NORMAL, bands);
-    EXPECT_TRUE(bands.empty());
-    style->AddBackgroundColor(CTreeGrid::STATE_NORMAL, 0xFF, 0xFF00, 100);
-    style->GetBackgroundColors(CTreeGrid::STATE_PUSH, bands); // PUSH falls back to NORMAL
-    ASSERT_EQ(bands.size(), 1u);
-    EXPECT_EQ(bands[0].to, 0xFF00u);
-    style->SetControlKind(13);
-    EXPECT_EQ(Narrow(style->Describe()),
-              "NORMAL{BackgroundColor=[(#ff,#ff00,100)]},HOVER{ImageOffset=(3,4),Crop=(1,2,30,40,)},"
-              "OffsetTextIcon=[(NORMAL:1,1)],Control=FloatEdit");
+    CFont font;
+    LOGFONTW description = grid.GetFont().GetLogFont();
+    description.lfWeight = FW_BOLD;
+    font.CreateIndirect(description);
+    std::vector<HFONT> handles;
+    for (auto type : {CTreeGrid::OBJECT_CELL, CTreeGrid::OBJECT_EDIT, CTreeGrid::OBJECT_LABEL})
+    {
+        CTreeGrid::IObjStyle* const style = ObjStyle(grid.GetDefaultStyle(type));
+        style->SetFont(CTreeGrid::STATE_NORMAL, font);
+        handles.push_back(style->GetPaintStyle(CTreeGrid::STATE_NORMAL)->GetFont().GetHandle());
+    }
+    EXPECT_NE(handles[0], font.GetHandle()) << "a copy made from the description";
+    EXPECT_EQ(handles[1], handles[0]);
+    EXPECT_EQ(handles[2], handles[0]);
 }
 
 class RecordingHandler : public CTreeGrid::CEventsHandler
@@ -120,10 +87,17 @@ public:
         filled.push_back(type);
         style->SetCursor(2);
     }
-    void StyleCreated(CTreeGrid::IDrawStyle* style) override { created.push_back(style); }
+    void StyleCreated(CTreeGrid::IDrawStyle* style) override
+    {
+        created.push_back(style);
+        // A host may ask for the default style of the type it is being told of: it gets this very style.
+        sameWhenAsked =
+            sameWhenAsked && style->GetTreeGrid()->GetDefaultStyle(style->GetObjectType()) == style;
+    }
 
     std::vector<CTreeGrid::EObjectType> filled;
     std::vector<CTreeGrid::IDrawStyle*> created;
+    bool sameWhenAsked = true;
 };
 
 TEST(TreeGridStyles, TheHostFillsTheDefaultStylesOfLookHostAndHearsOfEveryStyle)
@@ -138,15 +112,27 @@ TEST(TreeGridStyles, TheHostFillsTheDefaultStylesOfLookHostAndHearsOfEveryStyle)
     EXPECT_EQ(handler.filled[0], CTreeGrid::OBJECT_PROGRESS);
     ASSERT_EQ(handler.created.size(), 1u);
     EXPECT_EQ(handler.created[0], progress);
+    EXPECT_TRUE(handler.sameWhenAsked);
     EXPECT_EQ(Narrow(progress->Describe()), "Cursor=Hand");
+
+    // Setting a control kind brings the default style of that control (announced once the kind is
+    // stored); reading effective values afterwards creates nothing.
+    auto* const cell = ObjStyle(grid.GetDefaultStyle(CTreeGrid::OBJECT_CELL));
+    cell->SetControlKind(7);
+    ASSERT_EQ(handler.created.size(), 3u);
+    EXPECT_EQ(handler.created[2], grid.GetDefaultStyle(CTreeGrid::OBJECT_CHECK_BOX));
+    cell->GetTextColor(CTreeGrid::STATE_HISELECT);
+    cell->GetFont(CTreeGrid::STATE_PUSH);
+    EXPECT_EQ(handler.created.size(), 3u);
 
     std::set<CTreeGrid::IDrawStyle*> used;
     grid.GetDefaultStyle(CTreeGrid::OBJECT_GRID);
     grid.SetEventsHandler(nullptr);
     grid.GetDefaultStyle(CTreeGrid::OBJECT_ROW); // nobody fills it: nothing set
     grid.EnumerateUsedStyles(used);
-    EXPECT_EQ(used.size(), 2u);
+    EXPECT_EQ(used.size(), 4u); // progress, cell, check box (filled) and grid; not the row
     EXPECT_EQ(used.count(progress), 1u);
+    EXPECT_EQ(used.count(grid.GetDefaultStyle(CTreeGrid::OBJECT_ROW)), 0u);
 }
 
 TEST(TreeGridStyles, BorderStylesThroughTheTreeGrid)

@@ -1,9 +1,9 @@
 #include "Kit/KitLib/w32/DisplayContext.h"
 
 #include "Kit/KitLib/ReportLine.h"
+#include "Kit/KitLib/WideString.h"
 
 #include <algorithm>
-#include <cstdarg>
 #include <string>
 #include <vector>
 
@@ -40,15 +40,6 @@ std::wstring LookUp(unsigned message)
     return std::wstring();
 }
 
-int CountPlaceholders(std::wstring const& text)
-{
-    int highest = 0;
-    for (std::size_t i = 0; i + 1 < text.size(); ++i)
-        if (text[i] == L'%' && text[i + 1] >= L'1' && text[i + 1] <= L'9')
-            highest = std::max(highest, text[i + 1] - L'0');
-    return highest;
-}
-
 std::wstring Substitute(std::wstring const& text, std::vector<std::wstring> const& arguments)
 {
     std::wstring result;
@@ -67,22 +58,14 @@ std::wstring Substitute(std::wstring const& text, std::vector<std::wstring> cons
     return result;
 }
 
-void Display(unsigned message, ...)
+void Display(unsigned message, std::size_t argumentCount, wchar_t const* const* texts)
 {
     std::wstring const text = _GetDisplayText(message);
     std::vector<std::wstring> arguments;
-    std::va_list list;
-    va_start(list, message);
-    for (int i = CountPlaceholders(text); i > 0; --i)
-    {
-        wchar_t const* argument = va_arg(list, wchar_t const*);
-        arguments.push_back(argument != nullptr ? argument : L"");
-    }
-    va_end(list);
+    for (std::size_t i = 0; i < argumentCount; ++i)
+        arguments.push_back(texts[i] != nullptr ? texts[i] : L"");
 
-    std::wstring path;
-    for (char const* c = g_lastSourcePath; *c; ++c)
-        path += static_cast<wchar_t>(static_cast<unsigned char>(*c));
+    std::wstring const path = _WidenAscii(g_lastSourcePath);
     _WriteReportLine(L"LumoCtrls message " + std::to_wstring(message) + L": " + Substitute(text, arguments) +
                      L" [" + path + L":" + std::to_wstring(g_lastLine) + L"]");
 }
@@ -103,11 +86,11 @@ void _RemoveResourceFromDisplayContext(HMODULE module)
         g_modules.erase(std::next(it).base());
 }
 
-DisplayFunction _SetLastDisplayCall(char const* sourcePath, int line)
+CDisplayCall _SetLastDisplayCall(char const* sourcePath, int line)
 {
     g_lastSourcePath = sourcePath != nullptr ? sourcePath : "";
     g_lastLine = line;
-    return &Display;
+    return CDisplayCall(&Display);
 }
 
 std::wstring _GetDisplayText(unsigned message)

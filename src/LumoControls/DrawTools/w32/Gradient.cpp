@@ -1,5 +1,6 @@
 // The gradients, painted by executing the portable plans on a context.
 #include "LumoControls/DrawTools/Gradient.h"
+#include "INC/w32/Geometry.h"
 #include "LumoControls/DrawTools/w32/GradientFillFunction.h"
 #include "LumoCtrls/ColorArithmetic.h"
 #include "LumoCtrls/DrawTools.h"
@@ -45,17 +46,13 @@ private:
     lumo::GradientFillFunction m_gradientFill;
 };
 
-lumo::Rect ToRect(RECT const& rect)
-{
-    return lumo::Rect{rect.left, rect.top, rect.right, rect.bottom};
-}
-
 void DrawTwoSegments(CDCBase& dc, RECT const& rect, lumo::GradientColors const& colors, int horizontal,
                      int mode)
 {
     lumo::GradientFillFunction const gradientFill = lumo::GetGradientFill();
     CContextSink sink(dc.GetHandle(), gradientFill);
-    lumo::PlanTwoSegmentGradient(sink, ToRect(rect), colors, horizontal != 0, mode, gradientFill != nullptr);
+    lumo::PlanTwoSegmentGradient(sink, lumo::FromRECT(rect), colors, horizontal != 0, mode,
+                                 gradientFill != nullptr);
 }
 } // namespace
 
@@ -63,7 +60,7 @@ void DrawGradient(CDCBase& dc, RECT const& rect, COLORREF start, COLORREF end, i
 {
     lumo::GradientFillFunction const gradientFill = lumo::GetGradientFill();
     CContextSink sink(dc.GetHandle(), gradientFill);
-    lumo::PlanGradient(sink, ToRect(rect), start, end, horizontal != 0, gradientFill != nullptr);
+    lumo::PlanGradient(sink, lumo::FromRECT(rect), start, end, horizontal != 0, gradientFill != nullptr);
 }
 
 void DrawGradient2(CDCBase& dc, RECT const& rect, int hue, int saturation, int lightness1, int lightness2,

@@ -5,6 +5,7 @@
 #include "Kit/KitGuiLib/Memory.h"
 #include "LumoCtrls/Errors.h"
 #include "LumoCtrls/LibraryMemory.h"
+#include "LumoCtrls/Types.h"
 
 #include <commctrl.h>
 
@@ -14,10 +15,10 @@
 namespace
 {
 char const kSourcePath[] = "src/LumoControls/ImagesLibrary";
-COLORREF const kMagenta = RGB(255, 0, 255);
 
-// Guards only the creation of the registry; everything else runs on the user-interface thread.
-CCriticalSection g_creationLock;
+// Guards only the creation of the registry; everything else runs on the user-interface thread. The library
+// teardown empties the registry under it, so it is constructed before, and destroyed after, the teardown.
+CCriticalSection g_creationLock __attribute__((init_priority(199)));
 CLibraryImages* g_registry = nullptr;
 
 // Allocates with the base library's tracked allocation and reports a refusal at its own line.
@@ -118,29 +119,28 @@ int CLibraryImages::AddBitmapWithID(UINT identifier, HBITMAP bitmap, int width, 
     return AddCopy(identifier, copy, key);
 }
 
-// Takes over the copy: it becomes an entry's image, or it is deleted.
+// Takes over the copy: it becomes an entry's image, or it is deleted. Nothing enters the registry before
+// everything it needs has been made, so a failure on the way leaves the registry as it was.
 int CLibraryImages::AddCopy(UINT identifier, HBITMAP copy, COLORREF key)
 {
+    CBitmap image(copy);
     if (Find(identifier) != nullptr)
-    {
-        DeleteObject(copy); // an image is never replaced through this way in
-        return 0;
-    }
-    SEntry* entry = nullptr;
+        return 0; // an image is never replaced through this way in
+    CBitmap grey(CreateGrayBitmap(copy, key));
+    SIZE const size = SizeOf(copy); // a width or height of 0 asked for the bitmap's own
+    auto* const entry = static_cast<SEntry*>(AllocateAt(sizeof(SEntry), 159, 161));
     try
     {
-        entry = static_cast<SEntry*>(AllocateAt(sizeof(SEntry), 159, 161));
         m_state->entries.emplace(identifier, entry);
     }
     catch (...)
     {
         CMemory::Free(entry);
-        DeleteObject(copy);
         throw;
     }
-    SIZE const size = SizeOf(copy); // a width or height of 0 asked for the bitmap's own
-    *entry = SEntry{identifier,      copy,   CreateGrayBitmap(copy, key), key, size.cx, size.cy,
-                    m_state->newest, nullptr};
+    *entry = SEntry{identifier, image, grey, key, size.cx, size.cy, m_state->newest, nullptr};
+    image.Disown(); // both belong to the entry now
+    grey.Disown();
     if (m_state->newest != nullptr)
         m_state->newest->previous = entry;
     m_state->newest = entry;
@@ -167,7 +167,7 @@ int CLibraryImages::AddIconWithID(UINT identifier, HICON icon)
         composed.CreateDIBSection(screen, width, height);
         CCompDC target(screen);
         target.Select(composed);
-        target.SelectSolidBrush(kMagenta);
+        target.SelectSolidBrush(lumo::kColorKey);
         target.PatBlt(0, 0, width, height, PATCOPY);
         CCompDC maskDc(screen);
         maskDc.Select(Borrowed(iconMask));
@@ -178,22 +178,26 @@ int CLibraryImages::AddIconWithID(UINT identifier, HICON icon)
             colorDc.Select(Borrowed(iconColor));
             target.BitBlt(0, 0, width, height, colorDc, 0, 0, SRCPAINT);
         }
+        else // a monochrome icon: its mask is twice as high, the image (XOR) half below the AND half
+            target.BitBlt(0, 0, width, height, maskDc, 0, height, SRCINVERT);
     }
 
     SEntry* const entry = Find(identifier);
     if (entry == nullptr)
-        return AddBitmapWithID(identifier, composed, width, height, kMagenta);
+        return AddBitmapWithID(identifier, composed, width, height, lumo::kColorKey);
 
-    HBITMAP const copy = CopyBitmap(composed, 0, 0);
-    if (copy == nullptr)
+    CBitmap copy(CopyBitmap(composed, 0, 0));
+    if (copy.IsEmpty())
         CWindowsApiFailed::CreateAndThrow(L"CopyImage", GetLastError(), kSourcePath, 495);
-    HBITMAP const grey = CreateGrayBitmap(copy, kMagenta);
+    CBitmap grey(CreateGrayBitmap(copy, lumo::kColorKey));
     DeleteObject(entry->bitmap);
     if (entry->grey != nullptr)
         DeleteObject(entry->grey);
     entry->bitmap = copy;
     entry->grey = grey;
-    entry->key = kMagenta;
+    copy.Disown(); // both belong to the entry now
+    grey.Disown();
+    entry->key = lumo::kColorKey;
     entry->width = width;
     entry->height = height;
     return 1;
@@ -283,7 +287,7 @@ void CLibraryImages::DrawBitmapImage(CDCBase& dc, HBITMAP bitmap, int x, int y, 
         maskBitmap.Create(width, height, 1, 1, nullptr);
         CCompDC mask(dc);
         mask.Select(maskBitmap);
-        source.SetBkColor(kMagenta);
+        source.SetBkColor(lumo::kColorKey);
         mask.StretchBlt(0, 0, width, height, source, 0, 0, sourceWidth, sourceHeight, SRCCOPY);
         dc.StretchBlt(x, y, width, height, source, 0, 0, sourceWidth, sourceHeight, SRCINVERT);
         dc.BitBlt(x, y, width, height, mask, 0, 0, SRCAND);

@@ -1,15 +1,15 @@
 // The facade's image operations: each takes the process's registry and forwards.
 #include "LumoCtrls/LibraryImages.h"
+#include "LumoCtrls/Types.h"
 #include "LumoCtrls/LumoControls.h"
 
 namespace
 {
-COLORREF const kMagenta = RGB(255, 0, 255);
 }
 
 void CLumoControls::AddBitmapWithID(UINT identifier, HBITMAP bitmap, int width, int height)
 {
-    CLibraryImages::Get().AddBitmapWithID(identifier, bitmap, width, height, kMagenta);
+    CLibraryImages::Get().AddBitmapWithID(identifier, bitmap, width, height, lumo::kColorKey);
 }
 
 void CLumoControls::AddIconWithID(UINT identifier, HICON icon)

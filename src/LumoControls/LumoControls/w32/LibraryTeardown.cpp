@@ -1,8 +1,11 @@
 // Runs the library teardown when the process unloads LumoCtrls.dll.
 //
-// The object below is constructed before every other static object of the library (and right after the
-// map of owner-drawn menus, which it must outlive), so it is destroyed after all of them: the teardown
-// sees a library whose controls have already let go of their classes and images.
+// Static objects are destroyed in the reverse order of their construction. The object below is
+// constructed before every static object of default priority, so it is destroyed after all of them: the
+// teardown sees a library whose controls have already let go of their classes and images. What the
+// teardown itself uses must outlive it, so it is constructed earlier still: the map of owner-drawn menus
+// (priority 200, whose own destruction gives every menu back), the image registry's lock (199) and the
+// pool of subclass stubs (150).
 #include "LumoControls/LumoControls/w32/LibraryState.h"
 
 namespace

@@ -1,5 +1,6 @@
 #include "LumoCtrls/LumoControls.h"
 
+#include "INC/w32/PlatformFailure.h"
 #include "Kit/KitLib/w32/Module.h"
 #include "LumoControls/LumoControls/w32/LibraryState.h"
 #include "LumoControls/LumoControls/w32/MenuHook.h"
@@ -19,11 +20,6 @@ constexpr UINT kNonClientMetricsSize = 500;
 // List view, up-down, progress, extended combo box and rebar classes.
 constexpr DWORD kCommonControlClasses = 0x631;
 
-[[noreturn]] void ThrowLastError(wchar_t const* operation, int line)
-{
-    CWindowsApiFailed::CreateAndThrow(operation, GetLastError(), kSourcePath, line);
-}
-
 LOGFONTW g_menuFont;
 HHOOK g_menuHook = nullptr;
 
@@ -32,7 +28,7 @@ void CopyMenuFont()
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = kNonClientMetricsSize;
     if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, kNonClientMetricsSize, &metrics, 0))
-        ThrowLastError(L"SystemParametersInfo", __LINE__);
+        lumo::ThrowLastError(L"SystemParametersInfo", kSourcePath, __LINE__);
     g_menuFont = metrics.lfMenuFont;
 }
 
@@ -56,11 +52,11 @@ void InstallMenuHook()
         return;
     HMODULE const module = _GetModuleFromFunction(reinterpret_cast<void const*>(&lumo::MenuHookProcedure));
     if (module == nullptr)
-        ThrowLastError(L"GetModuleFromFunction", __LINE__);
+        lumo::ThrowLastError(L"GetModuleFromFunction", kSourcePath, __LINE__);
     HHOOK const hook =
         SetWindowsHookExW(WH_CALLWNDPROC, &lumo::MenuHookProcedure, module, GetCurrentThreadId());
     if (hook == nullptr)
-        ThrowLastError(L"SetWindowsHookEx", __LINE__);
+        lumo::ThrowLastError(L"SetWindowsHookEx", kSourcePath, __LINE__);
     g_menuHook = hook;
 }
 } // namespace

@@ -7,25 +7,28 @@
 
 namespace
 {
-char const kSourcePath[] = "src/LumoControls/LumoControls";
-
 lumo::CMenuOwner* Register(HWND window, HMENU menu, bool menuBar)
 {
     if (!IsWindow(window) || !IsMenu(menu))
         return nullptr;
-    lumo::CMenuOwner* const owner = lumo::AttachOwner(window);
-    if (owner == nullptr)
-        CWindowsApiFailed::CreateAndThrow(L"SetProp", GetLastError(), kSourcePath, __LINE__);
-    lumo::RegisterMenuObject(*owner, menu, menuBar);
-    return owner;
+    lumo::CMenuOwner& owner = lumo::AttachOwner(window);
+    lumo::RegisterMenuObject(owner, menu, menuBar);
+    return &owner;
 }
 } // namespace
 
-CLumoMenu::CLumoMenu(HWND window, HMENU menu, int menuBar) : m_owner(Register(window, menu, menuBar != 0)) {}
+CLumoMenu::CLumoMenu(HWND window, HMENU menu, int menuBar) : m_window(nullptr), m_generation(0)
+{
+    if (lumo::CMenuOwner* const owner = Register(window, menu, menuBar != 0))
+    {
+        m_window = window;
+        m_generation = owner->GetGeneration();
+    }
+}
 
 CLumoMenu::~CLumoMenu()
 {
-    lumo::DestroyOwner(static_cast<lumo::CMenuOwner*>(m_owner));
+    lumo::DestroyOwner(lumo::FindOwner(m_window, m_generation));
 }
 
 void CLumoMenu::Unregister() {}
@@ -52,7 +55,8 @@ BOOL CLumoControls::TrackPopupMenu(HMENU menu, UINT flags, int x, int y, HWND wi
         return 0;
     lumo::Tracking().waitingPopup = menu;
     // Without notifications the owner would not be asked to measure and draw the items.
-    BOOL const result = ::TrackPopupMenu(menu, flags & ~static_cast<UINT>(TPM_NONOTIFY), x, y, 0, window, nullptr);
+    BOOL const result =
+        ::TrackPopupMenu(menu, flags & ~static_cast<UINT>(TPM_NONOTIFY), x, y, 0, window, nullptr);
     // Take back only what this call registered: the window may own a registered menu bar as well.
     if (!ownerExisted)
         lumo::DestroyOwner(owner);

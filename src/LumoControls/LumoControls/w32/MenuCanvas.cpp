@@ -2,29 +2,25 @@
 
 #include "LumoControls/LumoControls/w32/MenuCanvas.h"
 
-#include "LumoControls/LumoControls/w32/LibraryState.h"
+#include "LumoControls/LumoControls/w32/MenuFonts.h"
 #include "LumoCtrls/ColorArithmetic.h"
 #include "LumoCtrls/DrawTools.h"
 #include "LumoCtrls/LumoControls.h"
 
-RECT lumo::ToRECT(Rect const& rect)
-{
-    return RECT{rect.left, rect.top, rect.right, rect.bottom};
-}
-
-lumo::Rect lumo::FromRECT(RECT const& rect)
-{
-    return Rect{rect.left, rect.top, rect.right, rect.bottom};
-}
-
 lumo::MenuPalette lumo::CurrentMenuPalette()
 {
-    return MenuPalette{GetSysColor(COLOR_MENUTEXT), GetSysColor(COLOR_GRAYTEXT),  GetSysColor(COLOR_WINDOW),
-                       GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_BTNFACE),   GetSysColor(COLOR_BTNSHADOW),
-                       GetHintColor(),               GetThemeColor()};
+    return MenuPalette{GetSysColor(COLOR_MENUTEXT),
+                       GetSysColor(COLOR_GRAYTEXT),
+                       GetSysColor(COLOR_WINDOW),
+                       GetSysColor(COLOR_HIGHLIGHT),
+                       GetSysColor(COLOR_BTNFACE),
+                       GetSysColor(COLOR_BTNSHADOW),
+                       GetHintColor(),
+                       GetThemeColor()};
 }
 
-lumo::CMenuCanvas::CMenuCanvas(HDC dc, UINT identifier, bool bold) : m_dc(dc), m_identifier(identifier), m_bold(bold)
+lumo::CMenuCanvas::CMenuCanvas(HDC dc, UINT identifier, bool bold)
+    : m_dc(dc), m_identifier(identifier), m_bold(bold)
 {
 }
 
@@ -56,12 +52,7 @@ void lumo::CMenuCanvas::Box(Rect const& rect, COLORREF pen, COLORREF brush)
 
 void lumo::CMenuCanvas::Text(Rect const& rect, std::wstring const& text, MenuTextAlign align, COLORREF color)
 {
-    LOGFONTW description = MenuFontDescription();
-    if (m_bold)
-        description.lfWeight = FW_BOLD;
-    CFont font;
-    font.CreateIndirect(description);
-    m_dc.Select(font);
+    m_dc.Select(MenuFont(m_bold));
     int const mode = SetBkMode(m_dc, TRANSPARENT);
     COLORREF const previous = m_dc.SetTextColor(color);
     UINT format = DT_SINGLELINE | DT_VCENTER;

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "INC/w32/Geometry.h"
 #include "LumoControls/LumoControls/MenuPainting.h"
 #include "LumoCtrls/ResourceTracker.h"
 
@@ -30,9 +31,6 @@ private:
     UINT m_identifier;
     bool m_bold;
 };
-
-RECT ToRECT(Rect const& rect);
-Rect FromRECT(RECT const& rect);
 
 // The palette of the system's colours and the library's colour state now.
 MenuPalette CurrentMenuPalette();

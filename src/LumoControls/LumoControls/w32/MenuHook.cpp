@@ -1,5 +1,6 @@
 #include "LumoControls/LumoControls/w32/MenuHook.h"
 
+#include "Kit/KitGuiLib/CurrentException.h"
 #include "LumoControls/LumoControls/w32/MenuRegistry.h"
 #include "LumoControls/LumoControls/w32/MenuWindow.h"
 #include "LumoControls/LumoControls/w32/OsFamily.h"
@@ -54,6 +55,7 @@ LRESULT CALLBACK lumo::MenuHookProcedure(int code, WPARAM wParam, LPARAM lParam)
         catch (...)
         {
             // The hook sees every message of the thread: nothing may escape into the platform from here.
+            ReportCurrentException();
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);

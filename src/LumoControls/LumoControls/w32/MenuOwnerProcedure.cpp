@@ -15,7 +15,8 @@ char const kSourcePath[] = "src/LumoControls/LumoControls";
 
 // The item a WM_MEASUREITEM is about: the message names only the command, so the menu whose pop-up was
 // last initialised is asked first, then the owner's menus, its menu bar first.
-std::pair<lumo::CMenuObject*, lumo::CMenuItem const*> FindItemToMeasure(lumo::CMenuOwner const& owner, UINT id)
+std::pair<lumo::CMenuObject*, lumo::CMenuItem const*> FindItemToMeasure(lumo::CMenuOwner const& owner,
+                                                                        UINT id)
 {
     lumo::CMenuObject* const current = lumo::Tracking().current;
     if (current != nullptr && &current->GetOwner() == &owner)
@@ -102,12 +103,14 @@ bool OnDrawItem(DRAWITEMSTRUCT const& draw)
     return true;
 }
 
-void OnSettingChange(lumo::CMenuOwner const& owner, WPARAM wParam)
+// After the owner's own procedure has seen the change, which may have replaced the window's menus or
+// their registration: everything is looked up again rather than taken from before.
+void OnSettingChange(HWND window, WPARAM wParam)
 {
     lumo::Tracking().current = nullptr;
-    if (wParam != 0)
+    if (wParam != 0 || lumo::FindOwner(window) == nullptr)
         return;
-    if (lumo::CMenuObject* const menuBar = lumo::FindMenuObject(GetMenu(owner.GetWindow())))
+    if (lumo::CMenuObject* const menuBar = lumo::FindMenuObject(GetMenu(window)))
         if (menuBar->IsMenuBar())
             menuBar->ApplyBackground();
 }
@@ -122,18 +125,20 @@ LRESULT CALLBACK lumo::MenuOwnerProcedure(HWND window, UINT message, WPARAM wPar
     auto forward = [&] { return CallWindowProcW(previous, window, message, wParam, lParam); };
     return DispatchGuarded(
         window, message, wParam, lParam,
-        [&]() -> LRESULT {
+        [&]() -> LRESULT
+        {
             switch (message)
             {
             case WM_MEASUREITEM:
-                return OnMeasureItem(*owner, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)) ? TRUE : forward();
+                return OnMeasureItem(*owner, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)) ? TRUE
+                                                                                            : forward();
             case WM_DRAWITEM:
                 return OnDrawItem(*reinterpret_cast<DRAWITEMSTRUCT const*>(lParam)) ? TRUE : forward();
             case WM_SETTINGCHANGE:
             {
                 RefreshColors();
                 LRESULT const result = forward();
-                OnSettingChange(*owner, wParam);
+                OnSettingChange(window, wParam);
                 return result;
             }
             case WM_NCCALCSIZE:

@@ -1,7 +1,8 @@
 #include "LumoControls/LumoControls/w32/MenuRegistry.h"
 
+#include "INC/w32/PlatformFailure.h"
 #include "LumoControls/LumoControls/MenuPainting.h"
-#include "LumoControls/LumoControls/w32/LibraryState.h"
+#include "LumoControls/LumoControls/w32/MenuFonts.h"
 #include "LumoControls/LumoControls/w32/MenuOwnerProcedure.h"
 #include "LumoCtrls/ColorArithmetic.h"
 #include "LumoCtrls/DrawTools.h"
@@ -10,7 +11,7 @@
 #include "LumoCtrls/ResourceTracker.h"
 
 #include <algorithm>
-#include <set>
+#include <unordered_set>
 
 namespace
 {
@@ -29,7 +30,7 @@ public:
             lumo::DestroyOwner(*owners.begin());
     }
     std::map<HMENU, lumo::CMenuObject*> objects;
-    std::set<lumo::CMenuOwner*> owners; // every owner alive
+    std::unordered_set<lumo::CMenuOwner*> owners; // every owner alive
 };
 CMenuMap g_menus __attribute__((init_priority(200)));
 
@@ -49,32 +50,12 @@ class CMenuTextMeasurer : public lumo::IMenuTextMeasurer
 public:
     int Extent(std::wstring const& text, bool bold) override
     {
-        CFont& font = bold ? Bold() : Normal();
-        m_screen.Select(font);
+        m_screen.Select(lumo::MenuFont(bold));
         return m_screen.GetTextExtentPoint32W(text).cx;
     }
 
 private:
-    CFont& Normal()
-    {
-        if (m_normal.IsEmpty())
-            m_normal.CreateIndirect(lumo::MenuFontDescription());
-        return m_normal;
-    }
-    CFont& Bold()
-    {
-        if (m_bold.IsEmpty())
-        {
-            LOGFONTW description = lumo::MenuFontDescription();
-            description.lfWeight = FW_BOLD;
-            m_bold.CreateIndirect(description);
-        }
-        return m_bold;
-    }
-
     CScreenDC m_screen;
-    CFont m_normal;
-    CFont m_bold;
 };
 
 bool ReadItem(HMENU menu, int position, MENUITEMINFOW& info, wchar_t* text)
@@ -258,17 +239,26 @@ lumo::CMenuOwner* lumo::FindOwner(HWND window)
     return static_cast<CMenuOwner*>(GetPropW(window, kOwnerProperty));
 }
 
-lumo::CMenuOwner* lumo::AttachOwner(HWND window)
+lumo::CMenuOwner* lumo::FindOwner(HWND window, unsigned long long generation)
+{
+    CMenuOwner* const owner = FindOwner(window);
+    return owner != nullptr && owner->GetGeneration() == generation ? owner : nullptr;
+}
+
+lumo::CMenuOwner& lumo::AttachOwner(HWND window)
 {
     if (CMenuOwner* const existing = FindOwner(window))
-        return existing;
-    auto owner = std::make_unique<CMenuOwner>(
-        window, reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)));
-    if (!SetPropW(window, kOwnerProperty, owner.get()))
-        return nullptr;
-    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MenuOwnerProcedure));
+        return *existing;
+    static unsigned long long lastGeneration = 0;
+    // On any failure below the owner goes again, and its subclass with it.
+    auto owner = std::make_unique<CMenuOwner>(window, &MenuOwnerProcedure, ++lastGeneration);
     g_menus.owners.insert(owner.get());
-    return owner.release();
+    if (!SetPropW(window, kOwnerProperty, owner.get()))
+    {
+        g_menus.owners.erase(owner.get());
+        ThrowLastError(L"SetProp", kSourcePath, __LINE__);
+    }
+    return *owner.release();
 }
 
 void lumo::DestroyOwner(CMenuOwner* owner) noexcept
@@ -280,12 +270,8 @@ void lumo::DestroyOwner(CMenuOwner* owner) noexcept
         g_menus.objects.erase(object->GetMenu());
         delete object;
     }
-    HWND const window = owner->GetWindow();
-    // Only a subclass that is still outermost can be taken out of the chain.
-    if (IsWindow(window) &&
-        GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&MenuOwnerProcedure))
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(owner->GetPrevious()));
-    RemovePropW(window, kOwnerProperty);
+    owner->GetSubclass().Remove();
+    RemovePropW(owner->GetWindow(), kOwnerProperty);
     delete owner;
 }
 

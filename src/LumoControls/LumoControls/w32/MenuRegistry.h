@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "INC/w32/WindowSubclass.h"
 #include "LumoCtrls/LibraryMemory.h"
 
 #include <map>
@@ -16,17 +17,24 @@ namespace lumo
 class CMenuObject;
 
 // The subclass of one owner window, shared by every menu registered for it (window property "LumoMenu").
+// Its generation tells it apart from every other owner the process ever had, including a later owner of
+// the same window or of a window that reuses its handle.
 class CMenuOwner : public CLibraryObject
 {
 public:
-    CMenuOwner(HWND window, WNDPROC previous) : m_window(window), m_previous(previous) {}
+    CMenuOwner(HWND window, WNDPROC procedure, unsigned long long generation)
+        : m_subclass(window, procedure), m_generation(generation)
+    {
+    }
 
-    HWND GetWindow() const { return m_window; }
-    WNDPROC GetPrevious() const { return m_previous; }
+    HWND GetWindow() const { return m_subclass.GetWindow(); }
+    WNDPROC GetPrevious() const { return m_subclass.GetPrevious(); }
+    unsigned long long GetGeneration() const { return m_generation; }
+    CWindowSubclass& GetSubclass() { return m_subclass; }
 
 private:
-    HWND m_window;
-    WNDPROC m_previous;
+    CWindowSubclass m_subclass;
+    unsigned long long m_generation;
 };
 
 // One item of a registered menu, by position.
@@ -84,9 +92,11 @@ private:
 
 // --- The process-wide registry
 
-// The subclass of a window, created when it has none. Null when the window cannot be subclassed.
-CMenuOwner* AttachOwner(HWND window);
+// The subclass of a window, created when it has none. Throws when the window cannot be subclassed.
+CMenuOwner& AttachOwner(HWND window);
 CMenuOwner* FindOwner(HWND window);
+// The owner of that window and generation, if it is still alive.
+CMenuOwner* FindOwner(HWND window, unsigned long long generation);
 // Unregisters every menu of the owner and removes its subclass. An owner already destroyed (its window
 // went first) is ignored, so that holders of an owner may outlive it.
 void DestroyOwner(CMenuOwner* owner) noexcept;

@@ -1,7 +1,12 @@
 #include "LumoControls/LumoControls/w32/MenuWindow.h"
 
+#include "INC/w32/MessageBoundary.h"
+#include "INC/w32/WindowSubclass.h"
 #include "LumoControls/LumoControls/w32/MenuRegistry.h"
 #include "LumoCtrls/ResourceTracker.h"
+
+#include <map>
+#include <memory>
 
 namespace
 {
@@ -9,9 +14,14 @@ wchar_t const kPopupProperty[] = L"PopupMenu";
 wchar_t const kDropWidthProperty[] = L"DropW";
 constexpr int kFrameSaving = 2; // the default frame is 3 pixels; ours is 1
 
-WNDPROC PreviousOf(HWND window)
+// The subclassed menu windows. Menu windows live only while a menu is open, so this is empty but for the
+// few of an open menu; should the library be unloaded with one open, its destruction gives them back.
+std::map<HWND, std::unique_ptr<lumo::CWindowSubclass>> g_subclassed;
+
+lumo::CWindowSubclass const* SubclassOf(HWND window)
 {
-    return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto const it = g_subclassed.find(window);
+    return it != g_subclassed.end() ? it->second.get() : nullptr;
 }
 
 bool IsFirstLevel(HWND window)
@@ -21,11 +31,11 @@ bool IsFirstLevel(HWND window)
 
 void RemoveSubclass(HWND window)
 {
-    WNDPROC const previous = PreviousOf(window);
-    if (previous == nullptr)
+    auto const it = g_subclassed.find(window);
+    if (it == g_subclassed.end())
         return;
-    if (GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&lumo::MenuWindowProcedure))
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    it->second->Remove();
+    g_subclassed.erase(it);
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     RemovePropW(window, kPopupProperty);
     RemovePropW(window, kDropWidthProperty);
@@ -45,7 +55,8 @@ void PaintFrame(HWND window, HDC dc)
     CBrush black;
     black.CreateSolid(RGB(0, 0, 0));
     frame.FrameRect(RECT{0, 0, width, height}, black);
-    int const dropWidth = static_cast<int>(reinterpret_cast<INT_PTR>(GetPropW(window, kDropWidthProperty))) - 1;
+    int const dropWidth =
+        static_cast<int>(reinterpret_cast<INT_PTR>(GetPropW(window, kDropWidthProperty))) - 1;
     if (dropWidth > 0)
     {
         CBrush white;
@@ -84,7 +95,8 @@ void PrintItems(HWND window, HDC target)
         draw.itemID = GetMenuItemID(menu, position);
         draw.itemAction = ODA_DRAWENTIRE;
         draw.itemState = ((state & MF_CHECKED) ? ODS_CHECKED : 0) | ((state & MF_GRAYED) ? ODS_GRAYED : 0) |
-                         ((state & MF_DISABLED) ? ODS_DISABLED : 0) | ((state & MF_HILITE) ? ODS_SELECTED : 0);
+                         ((state & MF_DISABLED) ? ODS_DISABLED : 0) |
+                         ((state & MF_HILITE) ? ODS_SELECTED : 0);
         draw.hwndItem = reinterpret_cast<HWND>(menu);
         draw.hDC = memory;
         draw.rcItem = item;
@@ -98,26 +110,26 @@ void PrintItems(HWND window, HDC target)
 
 void lumo::SubclassMenuWindow(HWND menuWindow, HMENU popup)
 {
-    WNDPROC const previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(menuWindow, GWLP_WNDPROC));
-    SetWindowLongPtrW(menuWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(previous));
+    auto& entry = g_subclassed[menuWindow];
+    entry = std::make_unique<CWindowSubclass>(menuWindow, &MenuWindowProcedure);
+    SetWindowLongPtrW(menuWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(entry->GetPrevious()));
     SetPropW(menuWindow, kPopupProperty, popup);
     MenuTracking& tracking = Tracking();
     if (++tracking.openMenuWindows == 1)
-        SetPropW(menuWindow, kDropWidthProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(tracking.dropWidth + 1)));
+        SetPropW(menuWindow, kDropWidthProperty,
+                 reinterpret_cast<HANDLE>(static_cast<INT_PTR>(tracking.dropWidth + 1)));
     tracking.waitingPopup = nullptr;
-    SetWindowLongPtrW(menuWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MenuWindowProcedure));
 }
 
 bool lumo::IsSubclassedMenuWindow(HWND menuWindow)
 {
-    return GetWindowLongPtrW(menuWindow, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&MenuWindowProcedure);
+    return SubclassOf(menuWindow) != nullptr;
 }
 
-LRESULT CALLBACK lumo::MenuWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+namespace
 {
-    WNDPROC const previous = PreviousOf(window);
-    if (previous == nullptr)
-        return DefWindowProcW(window, message, wParam, lParam);
+LRESULT OnMenuWindowMessage(HWND window, WNDPROC previous, UINT message, WPARAM wParam, LPARAM lParam)
+{
     auto forward = [&] { return CallWindowProcW(previous, window, message, wParam, lParam); };
     switch (message)
     {
@@ -154,9 +166,8 @@ LRESULT CALLBACK lumo::MenuWindowProcedure(HWND window, UINT message, WPARAM wPa
         LRESULT const result = forward();
         if (GetPropW(window, kPopupProperty) != nullptr)
         {
-            HDC const dc = GetWindowDC(window);
+            CWindowDC dc(window);
             PaintFrame(window, dc);
-            ReleaseDC(window, dc);
         }
         return result;
     }
@@ -185,8 +196,20 @@ LRESULT CALLBACK lumo::MenuWindowProcedure(HWND window, UINT message, WPARAM wPa
     }
     case WM_NCDESTROY:
         RemoveSubclass(window);
-        return CallWindowProcW(previous, window, message, wParam, lParam);
+        return forward();
     default:
         return forward();
     }
+}
+} // namespace
+
+LRESULT CALLBACK lumo::MenuWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CWindowSubclass const* const subclass = SubclassOf(window);
+    if (subclass == nullptr) // not one of ours: nothing to do but pass it on
+        return DefWindowProcW(window, message, wParam, lParam);
+    WNDPROC const previous = subclass->GetPrevious(); // the subclass may go while the message is handled
+    return DispatchGuarded(
+        window, message, wParam, lParam,
+        [&] { return OnMenuWindowMessage(window, previous, message, wParam, lParam); }, previous);
 }

@@ -58,6 +58,28 @@ private:
     HRGN m_region = nullptr;
 };
 
+// A memory context deleted at the end of the scope (null when it could not be made).
+struct COwnedContext
+{
+    explicit COwnedContext(HDC context) : dc(context) {}
+    ~COwnedContext()
+    {
+        if (dc != nullptr)
+            DeleteDC(dc);
+    }
+    COwnedContext(COwnedContext const&) = delete;
+    COwnedContext& operator=(COwnedContext const&) = delete;
+    HDC const dc;
+};
+
+// A counted bitmap that does not delete what it holds (the caller's own bitmap).
+CBitmap Borrowed(HBITMAP bitmap)
+{
+    CBitmap borrowed(bitmap);
+    borrowed.Disown();
+    return borrowed;
+}
+
 // A bitmap compatible with the screen, of the given size.
 HBITMAP ScreenBitmap(int width, int height)
 {
@@ -67,21 +89,20 @@ HBITMAP ScreenBitmap(int width, int height)
     return bitmap;
 }
 
-// Draws an image object at (0, 0) into a new bitmap of its size.
+// Draws an image object at (0, 0) into a new bitmap of its size (the caller's).
 HBITMAP DrawIntoNewBitmap(CLumoImage const& image)
 {
-    HBITMAP const bitmap = ScreenBitmap(image.GetWidth(), image.GetHeight());
-    if (bitmap == nullptr)
+    CBitmap bitmap(ScreenBitmap(image.GetWidth(), image.GetHeight()));
+    if (bitmap.IsEmpty())
         return nullptr;
-    HDC const memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ const previous = SelectObject(memory, bitmap);
     {
-        CDC dc(memory);
-        image.Draw(dc, 0, 0);
+        CCompDC memory(nullptr);
+        memory.Select(bitmap);
+        image.Draw(memory, 0, 0);
     }
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    return bitmap;
+    HBITMAP const result = bitmap.GetHandle();
+    bitmap.Disown();
+    return result;
 }
 } // namespace
 
@@ -93,32 +114,29 @@ HRGN CreateHRGNFromHBITMAP(HBITMAP bitmap, COLORREF color, COLORREF tolerance)
     int const width = description.bmWidth;
     int const height = description.bmHeight;
 
-    // The pixels as a 32-bit bottom-up section, whatever the bitmap's own format.
-    HDC const memory = CreateCompatibleDC(nullptr);
-    if (memory == nullptr)
+    // The pixels as a 32-bit bottom-up section, whatever the bitmap's own format. A context or section
+    // that cannot be made gives no region; a refused selection or copy (the bitmap still selected into a
+    // context of the host's, say) throws rather than keying colours that were never read.
+    COwnedContext const memory(CreateCompatibleDC(nullptr));
+    COwnedContext const source(CreateCompatibleDC(nullptr));
+    if (memory.dc == nullptr || source.dc == nullptr)
         return nullptr;
     BITMAPINFO const info = lumo::SectionInfo(width, height, 32);
     void* bits = nullptr;
-    HBITMAP const section = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (section == nullptr)
-    {
-        DeleteDC(memory);
+    CBitmap const section(CreateDIBSection(memory.dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (section.IsEmpty())
         return nullptr;
-    }
-    HGDIOBJ const previous = SelectObject(memory, section);
-    HDC const source = CreateCompatibleDC(memory);
-    HGDIOBJ const previousSource = SelectObject(source, bitmap);
-    BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
-    SelectObject(source, previousSource);
-    DeleteDC(source);
-    GdiFlush();
-
     CRegionCombiner combiner;
-    lumo::CollectOpaqueRuns(static_cast<std::uint8_t const*>(bits), width, height, true,
-                            lumo::TransparentRange(color, tolerance), combiner);
-    SelectObject(memory, previous);
-    DeleteObject(section);
-    DeleteDC(memory);
+    {
+        CDC target(memory.dc);
+        target.Select(section);
+        CDC original(source.dc);
+        original.Select(Borrowed(bitmap));
+        target.BitBlt(0, 0, width, height, original, 0, 0, SRCCOPY);
+        GdiFlush();
+        lumo::CollectOpaqueRuns(static_cast<std::uint8_t const*>(bits), width, height, true,
+                                lumo::TransparentRange(color, tolerance), combiner);
+    }
     return combiner.Take();
 }
 

@@ -18,6 +18,12 @@ bool lumo::EnsureImagingLibrary()
         Gdiplus::GdiplusStartupInput input;
         ULONG_PTR token = 0;
         g_started = Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok;
+        // Started GDI+ runs a thread of its own and is never shut down (that is not allowed from a
+        // library's exit). When this library is the only one that imports gdiplus.dll, unloading it would
+        // unload GDI+ under that thread: GDI+ stays loaded for the rest of the process instead.
+        HMODULE pinned = nullptr;
+        if (g_started)
+            GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN, L"gdiplus.dll", &pinned);
     }
     return g_started;
 }

@@ -526,18 +526,21 @@ HBITMAP CLumoImage::CloneBitmap(HBITMAP bitmap)
     BITMAP description{};
     if (bitmap == nullptr || GetObjectW(bitmap, sizeof(description), &description) == 0)
         return nullptr;
-    HBITMAP const clone = CreateBitmap(description.bmWidth, description.bmHeight, description.bmPlanes,
-                                       description.bmBitsPixel, nullptr);
-    if (clone == nullptr)
-        return nullptr;
-    HDC const source = CreateCompatibleDC(nullptr);
-    HDC const target = CreateCompatibleDC(nullptr);
-    HGDIOBJ const previousSource = SelectObject(source, bitmap);
-    HGDIOBJ const previousTarget = SelectObject(target, clone);
-    BitBlt(target, 0, 0, description.bmWidth, description.bmHeight, source, 0, 0, SRCCOPY);
-    SelectObject(target, previousTarget);
-    SelectObject(source, previousSource);
-    DeleteDC(target);
-    DeleteDC(source);
-    return clone;
+    CBitmap clone;
+    clone.Create(description.bmWidth, description.bmHeight, description.bmPlanes, description.bmBitsPixel,
+                 nullptr);
+    {
+        // Throwing wrappers: a bitmap that cannot be selected (still selected into another context) must
+        // not come back as a blank copy.
+        CCompDC source(nullptr);
+        CBitmap original(bitmap);
+        original.Disown();
+        source.Select(original);
+        CCompDC target(nullptr);
+        target.Select(clone);
+        target.BitBlt(0, 0, description.bmWidth, description.bmHeight, source, 0, 0, SRCCOPY);
+    }
+    HBITMAP const result = clone.GetHandle();
+    clone.Disown(); // the caller's
+    return result;
 }

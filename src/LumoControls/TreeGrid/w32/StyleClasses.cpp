@@ -7,7 +7,7 @@ CFont const& CTreeGrid::CImpl::CPaintStyle::GetFont() const
         m_font.Release();
     else if (m_font.IsEmpty() || !(m_fontMadeOf == *described))
     {
-        m_font.CreateIndirect(lumo::LogFontOf(*described));
+        m_font = GridOf(*this).GetFonts().Get(*described);
         m_fontMadeOf = *described;
     }
     return m_font;

@@ -61,7 +61,8 @@ public:
     std::wstring Describe() const override { return lumo::PaintStyle::Describe(); }
 
 private:
-    // The font object of the description the model holds, made when first asked for.
+    // The font object of the description the model holds, taken from the tree grid's shared fonts when
+    // first asked for.
     mutable CFont m_font;
     mutable lumo::FontSpec m_fontMadeOf;
 };

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "INC/w32/Geometry.h"
 #include "LumoControls/TreeGrid/StyleTypes.h"
 #include "LumoCtrls/TreeGrid.h"
 
@@ -11,23 +12,6 @@
 
 namespace lumo
 {
-inline Rect FromRECT(RECT const& rect)
-{
-    return Rect{rect.left, rect.top, rect.right, rect.bottom};
-}
-inline RECT ToRECT(Rect const& rect)
-{
-    return RECT{rect.left, rect.top, rect.right, rect.bottom};
-}
-inline Point FromPOINT(POINT const& point)
-{
-    return Point{point.x, point.y};
-}
-inline POINT ToPOINT(Point const& point)
-{
-    return POINT{point.x, point.y};
-}
-
 FontSpec FontSpecOf(LOGFONTW const& font);
 LOGFONTW LogFontOf(FontSpec const& font);
 // The description of a font object; false for an empty one.

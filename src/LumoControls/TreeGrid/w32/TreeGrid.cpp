@@ -60,6 +60,12 @@ CTreeGrid::IPaintStyle* CTreeGrid::CImpl::InterfaceOf(lumo::PaintStyle* paint)
     return static_cast<CPaintStyle*>(paint); // every paint style of a tree grid is one of these
 }
 
+CTreeGrid::CImpl& CTreeGrid::CImpl::GridOf(lumo::PaintStyle const& paint)
+{
+    // Every style of a tree grid is created by its own registry.
+    return static_cast<CStyleRegistry&>(paint.GetDrawStyle().GetRegistry()).GetGrid();
+}
+
 // --- CTreeGrid
 
 CTreeGrid::CTreeGrid(EVisualLook look)

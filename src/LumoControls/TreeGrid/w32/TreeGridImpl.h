@@ -5,6 +5,7 @@
 
 #include "LumoControls/TreeGrid/Style.h"
 #include "LumoControls/TreeGrid/StyleRegistry.h"
+#include "LumoControls/TreeGrid/w32/FontCache.h"
 #include "LumoControls/TreeGrid/w32/StyleConversions.h"
 #include "LumoCtrls/LibraryMemory.h"
 #include "LumoCtrls/TreeGrid.h"
@@ -29,6 +30,10 @@ public:
     // The interface of a style of this tree grid.
     static IDrawStyle* InterfaceOf(lumo::DrawStyle* style);
     static IPaintStyle* InterfaceOf(lumo::PaintStyle* paint);
+    // The tree grid a paint style belongs to.
+    static CImpl& GridOf(lumo::PaintStyle const& paint);
+
+    lumo::CFontCache& GetFonts() { return m_fonts; }
 
     CEventsHandler* handler = nullptr;
     void* data = nullptr;
@@ -50,10 +55,14 @@ private:
         void OnStyleCreated(lumo::DrawStyle& style) override;
         void FillDefaultStyle(lumo::DrawStyle& style, lumo::ObjectType type) override;
 
+    public:
+        CImpl& GetGrid() const { return m_grid; }
+
     private:
         CImpl& m_grid;
     };
 
     CTreeGrid& m_owner;
+    lumo::CFontCache m_fonts; // before the styles, whose paint styles hold its fonts
     CStyleRegistry m_styles;
 };

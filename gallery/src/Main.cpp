@@ -39,6 +39,9 @@ int TakeScreenshots(CGalleryWindow& gallery, std::wstring const& directory)
     for (std::size_t i = 0; i < gallery.GetPageCount(); ++i)
     {
         gallery.SelectPage(i);
+        // Nothing pumps messages here: paint the whole window (frame, menu bar, page list) now.
+        RedrawWindow(gallery.GetWindow(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
         std::wstring const path = directory + L"\\" + gallery.GetPage(i).GetFileStem() + L".png";
         if (SaveWindowAsPng(gallery.GetWindow(), path))
             std::fprintf(stdout, "wrote %ls\n", path.c_str());

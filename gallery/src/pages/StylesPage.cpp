@@ -115,8 +115,8 @@ protected:
     void Paint(HDC target, RECT const&) override
     {
         CDC dc(target);
-        CTreeGrid standard(CTreeGrid::LOOK_STANDARD);
-        CTreeGrid theme(CTreeGrid::LOOK_THEME);
+        CTreeGrid& standard = m_standard;
+        CTreeGrid& theme = m_theme;
         struct
         {
             CTreeGrid::EObjectType type;
@@ -140,11 +140,15 @@ protected:
             y = bottom + 10;
         }
         Label(target, 8, y,
-              L"Row headers and the other object types have no built-in look: their default styles "
-              L"describe as nothing set.");
+              L"Row headers take the column header's look without its padding, radius and alignment; the other "
+              L"object types have no built-in look.");
     }
 
 private:
+    // The two looks, made once: their default styles are created on the first paint and kept.
+    CTreeGrid m_standard{CTreeGrid::LOOK_STANDARD};
+    CTreeGrid m_theme{CTreeGrid::LOOK_THEME};
+
     static int PaintPanel(CDCBase& dc, CTreeGrid& grid, wchar_t const* look, CTreeGrid::EObjectType type,
                           wchar_t const* name, int x, int y)
     {

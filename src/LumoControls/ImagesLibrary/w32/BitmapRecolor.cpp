@@ -41,7 +41,7 @@ COLORREF C_LibraryImages_MakeGrayAlphablend(HBITMAP bitmap, int grayAmount, int 
     // without a platform call per pixel.
     BITMAPINFO info = TopDown32BitInfo(width, height);
     std::vector<DWORD> raw(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    HDC const screen = GetDC(nullptr);
+    CScreenDC const screen;
     bool const read =
         GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), raw.data(), &info, DIB_RGB_COLORS) != 0;
     COLORREF topLeft = 0;
@@ -57,7 +57,6 @@ COLORREF C_LibraryImages_MakeGrayAlphablend(HBITMAP bitmap, int grayAmount, int 
         info = TopDown32BitInfo(width, height);
         SetDIBits(screen, bitmap, 0, static_cast<UINT>(height), raw.data(), &info, DIB_RGB_COLORS);
     }
-    ReleaseDC(nullptr, screen);
     return topLeft;
 }
 

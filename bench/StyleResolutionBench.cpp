@@ -2,6 +2,8 @@
 // default cell style) and control default style hold the values, over many cells, in ns per cell, with
 // the ratio to a baseline that reads the same fields from one flat struct. Also prints the size of each
 // style class, since a tree grid holds three styles per node and one per cell.
+#include "LumoControls/TreeGrid/ModelStyleRegistry.h"
+#include "LumoControls/TreeGrid/PlainTreeFactory.h"
 #include "LumoControls/TreeGrid/Style.h"
 #include "LumoControls/TreeGrid/StyleRegistry.h"
 
@@ -50,32 +52,38 @@ struct CellLook
 constexpr int kCells = 1000; // distinct cells, cycled through
 constexpr VisualState kStates[] = {kStateNormal, kStateHover, kStateSelect, kStateHiSelect};
 
+// A model of 100 rows by 10 columns: every cell resolves through its node's and its column's cell styles.
 struct Grid
 {
     BenchPlatform platform;
-    StyleRegistry registry{platform, VisualLook::Standard};
+    ModelStyleRegistry registry{platform, VisualLook::Standard};
+    NoTreeEvents events;
+    NoKeysDown keys;
+    PlainTreeFactory factory;
+    TreeModel model{factory, registry, events, keys};
     std::vector<ObjStyle*> cells;
 
     Grid()
     {
-        auto* defaultCell = static_cast<ObjStyle*>(registry.GetDefaultStyle(ObjectType::Cell));
+        registry.SetModel(&model);
         auto* checkBox = static_cast<ObjStyle*>(registry.GetDefaultStyle(ObjectType::CheckBox));
         checkBox->GetOrCreatePaintStyle(kStateAll).SetBorder(L"gray-border", kSideAll);
         checkBox->SetCursor(2);
-        for (int i = 0; i < kCells; ++i)
+        for (unsigned i = 0; i < 10; ++i)
         {
-            auto& node = static_cast<ObjStyle&>(
-                registry.CreateStyle(StyleClass::Object, ObjectType::Cell, nullptr, nullptr));
-            auto& column = static_cast<ObjStyle&>(
-                registry.CreateStyle(StyleClass::Object, ObjectType::Cell, nullptr, nullptr));
-            if (i % 3 == 0)
-                node.SetTextColor(kStateSelect, 0x0000FF);
+            model.InsertColumn(i, L"column", 50, nullptr);
+            ObjStyle& column = model.GetColumn(i).GetCellStyle();
             if (i % 2 == 0)
                 column.SetControlKind(7); // a check-box column: the control default style joins the chain
             column.GetOrCreatePaintStyle(kStateNormal).SetImage(L"icon");
-            auto& cell = static_cast<ObjStyle&>(registry.CreateStyle(
-                StyleClass::Object, ObjectType::Cell, nullptr, nullptr, &node, &column, defaultCell));
-            cells.push_back(&cell);
+        }
+        for (int i = 0; i < kCells / 10; ++i)
+        {
+            TreeNode& node = *model.AddNode(nullptr, nullptr);
+            if (i % 3 == 0)
+                node.GetCellStyle().SetTextColor(kStateSelect, 0x0000FF);
+            for (TreeColumn* column : model.Columns())
+                cells.push_back(&model.CellOf(node, *column)->GetStyle());
         }
     }
 };

@@ -1,5 +1,11 @@
 // The tree grid: a hierarchical grid of columns, nodes and cells drawn by styles.
 //
+// The tree grid holds its columns (IColumn), a tree of nodes under an implicit root (INode; each node is a
+// row), a cell wherever a node meets a column (ICell), free float controls placed anywhere
+// (IFloatControl), a table of named images and the cell selection. The host owns none of these: it gets
+// interface pointers that stay valid until the object is removed or the tree grid destroyed. Changes that
+// the host may refuse go through its events handler (CEventsHandler) first, then it is told.
+//
 // Everything the tree grid draws takes its look from style objects, handed to the host as the interfaces
 // below. A style stores only what was set on it; every other value is inherited along a fixed chain that
 // ends in the tree grid's default style for the object type (GetDefaultStyle), which starts with the
@@ -11,12 +17,16 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <set>
 #include <string>
 #include <vector>
 
 #include "LumoCtrls/Export.h"
 #include "LumoCtrls/SharedHandle.h"
+
+class CLumoImage;
 
 class LUMO_API CTreeGrid
 {
@@ -66,6 +76,58 @@ public:
         STATE_ALL = 0x8000,
     };
 
+    // The tree grid's settings (SetStyle).
+    enum EStyle : unsigned
+    {
+        STYLE_EXPAND_BUTTONS = 0x02,            // nodes with children show an expand button
+        STYLE_FULL_HEIGHT_COLUMN_RESIZE = 0x04, // column edges can be dragged in every row
+        STYLE_ROW_SELECTION = 0x08,             // selection works by rows
+        STYLE_SELECT_ROW_HEADER = 0x10,         // a node with selected cells selects its row header
+        STYLE_COLUMN_SELECTION = 0x20,          // selection works by columns
+        STYLE_SELECT_COLUMN_HEADER = 0x40,      // a column with selected cells selects its header
+        STYLE_TYPE_AHEAD = 0x80,                // typed characters search the focus column
+        STYLE_EXPAND_BUTTON_AT_EDGE = 0x100,    // the expand button sits at the cell's left edge
+        STYLE_KEEP_SELECTION = 0x200,           // a click does not replace the selection
+    };
+
+    // The grid lines (SetGridLinesStyle).
+    enum ELineStyle : unsigned
+    {
+        LINES_VERTICAL = 1,
+        LINES_HORIZONTAL = 2, // also adds one pixel below every row
+        LINES_DOTTED = 4,
+    };
+
+    // What lies under a point (HitTest).
+    enum EHitTest
+    {
+        HitNowhere = 0,
+        HitRowHeaderEdge = 1,
+        HitColumnHeaderEdge = 2,
+        HitCorner = 3,
+        HitColumnHeader = 4,
+        HitColumnEdge = 5,
+        HitRowHeader = 6,
+        HitRowEdge = 7,
+        HitExpandButton = 8,
+        HitIcon = 9,
+        HitText = 10,
+        HitItem = 11,
+        HitCell = 12,
+        HitControl = 13,
+    };
+
+    // The parts of a cell or float control (GetRect).
+    enum EItem
+    {
+        ItemIcon = 1,
+        ItemText = 2,
+        ItemContent = 4,
+        ItemControl = 8,
+        ItemInner = 0x10,
+        ItemExpandButton = 0x8000,
+    };
+
     // One line of a border style: kind 0 none, 1 solid, 2 dotted, 3 dashed; colour 0xFFFFFFFF none.
     struct TPen
     {
@@ -87,6 +149,12 @@ public:
     class IObjStyle;
     class INode;
     class IColumn;
+    class IFloatControl;
+    class ICell;
+    class IControl;
+    class ICustomEdit;
+    class IComboBox;
+    class ICheckButton;
     class CEventsHandler;
     class CImpl;
 
@@ -95,12 +163,119 @@ public:
     CTreeGrid(CTreeGrid const&) = delete;
     CTreeGrid& operator=(CTreeGrid const&) = delete;
 
+    // --- Lifetime and settings.
     void SetData(void* data);
     void* GetData() const;
+    // The handler is the host's and must outlive its use; null removes it (every query is then accepted).
     void SetEventsHandler(CEventsHandler* handler);
     CEventsHandler* GetEventsHandler() const;
     // The "Tahoma" font all tree grids share, created once.
     CFont const& GetFont() const;
+    // Removes every float control, node and column, each clearing asked of the handler as its own operation
+    // does; images, border styles and default styles stay.
+    void Clear();
+    // While locked, rows are not laid out and nothing is repainted until unlocked and refreshed.
+    void SetLockedUpdate(bool locked);
+    bool IsLockedUpdate() const;
+    void DisplayFocus(bool display);
+    void SetStyle(EStyle style, bool on);
+    bool IsStyleSet(EStyle style) const;
+    void SetTicksBeforeDisplayTooltips(unsigned ticks); // 50-millisecond ticks, 10 by default
+    void SetAllowMultilineDisplayForTexts(bool allow);
+    void SetMultiSelectionWithoutControl(bool allow);
+    void SetExternalFilesDrop(bool accept);
+
+    // --- Columns. A column passed by reference must be one of this tree grid's (else std::bad_cast).
+    // index beyond the count appends; false when the handler refused.
+    bool InsertColumn(unsigned index, std::wstring const& title, int width, void* data = nullptr);
+    bool RemoveColumn(IColumn const& column);
+    void ClearColumns();
+    void MoveColumnTo(IColumn const& column, unsigned index);
+    unsigned GetColumnCount() const;
+    IColumn& GetColumn(unsigned index) const;        // std::out_of_range beyond the count
+    int GetColumnIndex(IColumn const& column) const; // -1 when it is not in the sequence
+    // The column that shows indentation and expand buttons; none by default.
+    void SetTreeColumn(IColumn* column);
+    IColumn* GetTreeColumn() const;
+    void LockColumnsUntil(IColumn* column);
+    int GetLockedColumnsWidth() const;
+    void SelectColumn(IColumn* column);
+    IColumn* GetSelectedColumn() const;
+
+    // --- Headers.
+    void ShowColumnHeader(bool show);
+    bool IsColumnHeaderVisible() const;
+    // exact: stored as given; otherwise raised to 16 and to the header image list's icon height.
+    void SetColumnHeaderHeight(unsigned height, bool exact);
+    unsigned GetColumnHeaderHeight() const;
+    void SelectColumnHeader(IColumn* column);
+    IColumn* GetSelectedColumnHeader() const;
+    void ShowRowHeader(bool show);
+    bool IsRowHeaderVisible() const;
+    void SetRowHeaderWidth(unsigned width); // raised to 16 and to the header image list's icon width
+    unsigned GetRowHeaderWidth() const;
+
+    // --- Nodes. A null parent (or the root) is the top level.
+    INode* AddNode(INode* parent, void* data = nullptr); // after the parent's last child
+    // Null when after is not a child of parent or the handler refused.
+    INode* InsertNode(INode* parent, INode* after, void* data = nullptr);
+    // Depth first, each node offered to the handler; a refusal ends the removal (false; what was removed
+    // by then stays removed).
+    bool RemoveNode(INode& node);
+    bool MoveNodeTo(INode& node, INode* parent, INode* after);
+    void ClearNodes();
+    INode* GetRootNode() const;
+    INode* GetFirstSiblingNode() const; // the first top-level node
+    INode* GetLastSiblingNode() const;
+    INode* GetPrevSiblingNode(INode const& node) const;
+    INode* GetNextSiblingNode(INode const& node) const;
+    // The number of levels in use (1 when there are only top-level nodes); shown: count shown rows only.
+    int GetNodeMaxDepth(bool shown) const;
+    void SetExpandNodeAndDescendants(INode& node, bool expanded);
+    void SetNodeIndentation(unsigned indentation); // at least 20
+    unsigned GetNodeIndentation() const;
+    void SetMinimumCellHeight(unsigned height); // at least 10
+    unsigned GetMinimumCellHeight() const;
+
+    // --- Cells and float controls.
+    ICell* RenewCell(INode const& node, IColumn const& column); // a fresh cell replaces the node's cell there
+    bool RemoveCell(ICell const& cell);
+    // A float control named name over {x, y, x + width, y + height}; editorWidth and editorHeight are
+    // handed to its control's editor, the locks keep it in place while scrolling.
+    IFloatControl* CreateFloatControl(std::wstring const& name, int x, int y, int width, int height,
+                                      int editorWidth, unsigned editorHeight, bool horizontalLock = false,
+                                      bool verticalLock = true, int value = 0);
+    void RemoveFloatControl(IFloatControl const& control);
+    unsigned GetFloatControlCount() const;
+    IFloatControl& GetFloatControl(unsigned index) const; // std::out_of_range beyond the count
+
+    // --- Cell selection, kept in ascending row order.
+    void SelectCell(ICell& cell);
+    void UnselectCell(ICell& cell);
+    void ClearCellsSelection();
+    void GetSelectedCells(std::vector<ICell*>& cells) const;
+
+    // --- Grid lines.
+    void SetGridLinesStyle(ELineStyle style, bool on);
+    bool CheckGridLinesStyle(ELineStyle style) const;
+    void SetColorGridLines(COLORREF color);
+    COLORREF GetColorGridLines() const;
+
+    // --- Images. Styles name images of this table; an existing name keeps its image.
+    bool AddImage(std::wstring const& name, std::wstring const& path);
+    bool AddImage(std::wstring const& name, HBITMAP bitmap);
+    void RemoveImage(std::wstring const& name);
+    CLumoImage* GetImage(std::wstring const& name) const;
+    bool ImageExists(std::wstring const& name) const;
+    void EnumImages(std::vector<std::wstring>& names) const; // cleared, then every name in name order
+    // Image lists cut from a strip of images of width imageWidth, with key as the transparent colour; grow
+    // is the image list's growth step.
+    void SetImageList(CBitmap const& strip, int imageWidth, int grow, COLORREF key);
+    CImageList const& GetImageList() const;
+    void SetColumnHeaderImageList(CBitmap const& strip, int imageWidth, int grow, COLORREF key);
+    CImageList const& GetColumnHeaderImageList() const;
+    void SetRowHeaderImageList(CBitmap const& strip, int imageWidth, int grow, COLORREF key);
+    CImageList const& GetRowHeaderImageList() const;
 
     // --- Styles.
     // The default style of an object type, created with the built-in look on first request; null for a
@@ -254,15 +429,310 @@ protected:
     ~IObjStyle() {}
 };
 
-// The host's events handler. Every operation has a default that accepts and does nothing. (The window's
-// notifications join these as the tree grid's window arrives.)
+// A node: one row of the tree grid. The operations stand in this order for hosts built against this
+// header; geometry reads the tree grid's layout (an empty rectangle while it has no window).
+class CTreeGrid::INode
+{
+public:
+    virtual ICell* GetCell(IColumn const& column) const = 0; // null when the cell was removed
+    virtual int GetLevel() const = 0;                        // top-level nodes 0
+    virtual int GetLayoutIndex() const = 0;
+    virtual void SetRowHeaderText(std::wstring const& text) = 0;
+    virtual std::wstring const& GetRowHeaderText() const = 0;
+    virtual void SetRowHeaderImage(int index) = 0; // into the row-header image list, -1 none
+    virtual int GetRowHeaderImage() const = 0;
+    virtual void SetThirdText(std::wstring const& text) = 0;
+    virtual std::wstring const& GetThirdText() const = 0;
+    virtual void SetSecondText(std::wstring const& text) = 0;
+    virtual std::wstring const& GetSecondText() const = 0;
+    // At least the tree grid's minimum cell height and its image list's icon height.
+    virtual unsigned GetHeight() const = 0;
+    virtual void SetHeight(unsigned height) = 0;    // clamped to [minimum, maximum]
+    virtual void SetMinHeight(unsigned height) = 0; // at most the maximum; ignored below the grid's minimum
+    virtual unsigned GetMinHeight() const = 0;
+    virtual void SetMaxHeight(unsigned height) = 0; // at least the minimum
+    virtual unsigned GetMaxHeight() const = 0;
+    virtual void SetExpanded(bool expanded) = 0; // the handler may refuse
+    virtual bool IsExpanded() const = 0;         // true when the tree grid has no tree column
+    // States are EVisualState bits; a mask tests true only when all its bits are set. SetState never
+    // changes STATE_FOCUS, which the tree grid keeps.
+    virtual bool HasState(unsigned mask) const = 0;
+    virtual unsigned GetState() const = 0;
+    virtual void SetState(unsigned mask, bool on) = 0;
+    virtual unsigned GetHeaderState() const = 0;
+    virtual void SetHeaderState(unsigned mask, bool on) = 0;
+    virtual bool HasHeaderState(unsigned mask) const = 0;
+    virtual void SetSecondFlag(bool flag) = 0;
+    virtual bool GetSecondFlag() const = 0;
+    virtual void SetVisible(bool visible) = 0;
+    virtual bool IsVisible() const = 0;
+    virtual IObjStyle* GetCellStyle() = 0;
+    virtual IStyle* GetRowHeaderStyle() = 0;
+    virtual IDrawStyle* GetRowStyle() = 0;
+    virtual void SetData(void* data) = 0;
+    virtual void* GetData() const = 0;
+    virtual RECT GetRowRect() const = 0;
+    virtual INode* GetParent() const = 0; // the root for a top-level node
+    virtual INode* GetFirstChild() const = 0;
+    virtual INode* GetLastChild() const = 0;
+    virtual INode* GetPrevSibling() const = 0;
+    virtual INode* GetNextSibling() const = 0;
+    virtual bool IsDescendantOf(INode const& ancestor) const = 0;
+    virtual CTreeGrid* GetTreeGrid() const = 0;
+
+protected:
+    virtual ~INode() {} // nodes belong to their tree grid
+
+public:
+    virtual INode* GetPrevVisibleSibling() const = 0;
+    virtual INode* GetNextVisibleSibling() const = 0;
+    virtual INode* GetFirstVisibleChild() const = 0;
+    virtual INode* GetLastVisibleChild() const = 0;
+    virtual INode* GetNextInTree() const = 0; // depth-first successor
+    virtual bool SetRowIndex(int index) = 0;  // false when unchanged; -1 makes it stale
+    virtual int GetRowIndex() const = 0;      // among the shown rows; -1 when not shown
+    virtual int GetCachedRowIndex() const = 0;
+    virtual RECT GetRowHeaderRect() const = 0;
+};
+
+// A column of the tree grid. The operations stand in this order for hosts built against this header.
+class CTreeGrid::IColumn
+{
+public:
+    virtual void SetTitle(std::wstring const& title) = 0; // the handler hears of a change
+    virtual std::wstring const& GetTitle() const = 0;
+    virtual void SetHeaderImage(int index) = 0; // into the column-header image list, -1 none
+    virtual int GetHeaderImage() const = 0;
+    virtual void SetThirdText(std::wstring const& text) = 0;
+    virtual std::wstring const& GetThirdText() const = 0;
+    virtual void SetSecondText(std::wstring const& text) = 0;
+    virtual std::wstring const& GetSecondText() const = 0;
+    virtual void FitWidth() = 0; // as wide as its widest content (needs the window)
+    virtual void SetFixedPosition(int position) = 0;
+    virtual int GetLeft() const = 0; // less the horizontal scroll position
+    virtual int GetWidth() const = 0;
+    // Raised to the minimum and lowered to the maximum where they are not 0; without either bound a
+    // width below 12 becomes 11.
+    virtual void SetWidth(int width) = 0;
+    virtual void SetMinWidth(int width) = 0;
+    virtual int GetMinWidth() const = 0;
+    virtual void SetMaxWidth(int width) = 0;
+    virtual int GetMaxWidth() const = 0;
+    virtual void SetVisible(bool visible) = 0;
+    virtual bool IsVisible() const = 0;
+    virtual unsigned GetState() const = 0;
+    virtual void SetState(unsigned mask, bool on) = 0;
+    virtual bool HasState(unsigned mask) const = 0;
+    virtual unsigned GetHeaderState() const = 0;
+    virtual void SetHeaderState(unsigned mask, bool on) = 0;
+    virtual bool HasHeaderState(unsigned mask) const = 0;
+    virtual void SetSecondFlag(bool flag) = 0;
+    virtual bool GetSecondFlag() const = 0;
+    virtual void SetData(void* data) = 0;
+    virtual void* GetData() const = 0;
+    virtual IObjStyle* GetCellStyle() = 0;
+    virtual IStyle* GetHeaderStyle() = 0;
+    virtual IDrawStyle* GetColumnStyle() = 0;
+    virtual ICell* GetCell(INode const& node) const = 0; // null when the cell was removed
+    virtual CTreeGrid* GetTreeGrid() const = 0;
+
+protected:
+    virtual ~IColumn() {} // columns belong to their tree grid
+
+public:
+    virtual void SetLeft(int left) = 0;       // for the layout
+    virtual int GetFixedPosition() const = 0; // -1 none
+    virtual int GetRight() const = 0;         // left + width - 1
+    virtual RECT GetHeaderRect() const = 0;
+    virtual RECT GetRect() const = 0;
+    virtual ICell* CreateCell(INode const& node) = 0;            // a fresh cell replaces the node's cell here
+    virtual bool RemoveCell(INode const& node, bool notify) = 0; // false when there is none
+};
+
+// A float control: a free one placed anywhere in the grid, or a cell. It holds a value (text, an image of
+// the tree grid's table or of its image list, a number), visual-state bits and an object style whose
+// control kind decides its in-cell control.
+class CTreeGrid::IFloatControl
+{
+public:
+    virtual std::wstring const& GetName() const = 0; // empty for a cell
+    virtual RECT GetRect() const = 0;                // a cell's comes from the layout
+    virtual void SetRect(RECT const& rect) = 0;      // free float controls only
+    virtual bool IsHorizontallyLocked() const = 0;
+    virtual bool IsVerticallyLocked() const = 0;
+    virtual void SetText(std::wstring const& text) = 0;
+    virtual std::wstring const& GetText() const = 0;
+    virtual void SetImage(std::wstring const& name) = 0;
+    virtual std::wstring const& GetImage() const = 0;
+    virtual void SetImageIndex(int index) = 0; // into the tree grid's image list, -1 none
+    virtual int GetImageIndex() const = 0;
+    virtual void SetValue(int value) = 0; // a check box's 0, 1 or 2, a progress's percent
+    virtual int GetValue() const = 0;
+    virtual void SetTooltip(std::wstring const& text) = 0;
+    virtual std::wstring const& GetTooltip() const = 0;
+    virtual void SetVisible(bool visible) = 0;
+    virtual bool IsVisible() const = 0;
+    virtual unsigned GetState() const = 0;
+    virtual void SetState(unsigned mask, bool on) = 0;
+    virtual bool HasState(unsigned mask) const = 0;
+    virtual IObjStyle* GetStyle() = 0;
+    virtual void SetData(void* data) = 0;
+    virtual void* GetData() const = 0;
+    virtual IControl* GetControl() = 0; // its in-cell control, or null
+    virtual CTreeGrid* GetTreeGrid() const = 0;
+
+protected:
+    virtual ~IFloatControl() {} // float controls belong to their tree grid
+};
+
+// The float control where a node meets a column.
+class CTreeGrid::ICell : public CTreeGrid::IFloatControl
+{
+public:
+    virtual INode* GetNode() const = 0;
+    virtual IColumn* GetColumn() const = 0;
+
+protected:
+    ~ICell() override {}
+};
+
+// The host's events handler. Every operation has a default that accepts and does nothing; queries (those
+// returning bool) answer whether the tree grid may go on, except the custom-draw ones, which answer
+// whether the host drew (and default to false). The operations stand in this order for hosts built
+// against this header.
 class CTreeGrid::CEventsHandler
 {
 public:
     virtual ~CEventsHandler() {}
+    virtual void Created() {}
+    virtual void FocusChanged(bool /*gained*/, bool /*internal*/) {}
+    virtual void EnableChanged(bool /*enabled*/) {}
+    virtual void Resized(int /*width*/, int /*height*/) {}
+    virtual void MouseMoved(int /*x*/, int /*y*/) {}
+    // takeFocus: clear it to keep the keyboard focus where it is.
+    virtual void MouseDown(bool /*doubleClick*/, int /*x*/, int /*y*/, bool& /*takeFocus*/) {}
+    virtual void MouseUp(int /*x*/, int /*y*/) {}
+    virtual void MouseLeft() {}
+    virtual void RightButton(bool /*down*/, int /*x*/, int /*y*/) {}
+    virtual bool KeyDown(UINT /*key*/, UINT /*repeat*/, UINT /*flags*/) { return true; }
+    virtual bool KeyDownWithModifiers(UINT /*key*/, bool /*control*/, bool /*shift*/, bool /*alt*/)
+    {
+        return true;
+    }
+    virtual void SelectionChanged() {}
+    virtual void PaintBegin(HDC /*dc*/) {}
+    virtual void PaintEnd(HDC /*dc*/) {}
+    virtual bool ColumnsMayClear() { return true; }
+    virtual void ColumnsCleared() {}
+    virtual bool NodesMayClear() { return true; }
+    virtual void NodesCleared() {}
+    virtual bool ClearSelectionQuery() { return true; }
+    virtual void DroppedOutside(HWND& /*window*/, POINT& /*screenPoint*/) {}
+    virtual void ColumnVisibilityChanged(IColumn* /*column*/) {}
+    virtual void ColumnTitleChanged(IColumn* /*column*/) {}
+    virtual void ColumnResized(IColumn* /*column*/) {}
+    virtual void ColumnWidthChanged(IColumn* /*column*/) {}
+    virtual bool ColumnResizeStart(IColumn* /*column*/) { return true; }
+    virtual bool ColumnDragStart(IColumn* /*column*/) { return true; }
+    virtual bool ColumnDropTarget(IColumn* /*column*/, unsigned /*index*/) { return true; }
+    virtual void ColumnDropped(IColumn* /*column*/, unsigned /*index*/) {}
+    virtual void ColumnDropFinished() {}
+    virtual bool ColumnHeaderCustomDraw(HDC, IColumn*, RECT const& /*outer*/, RECT const& /*inner*/)
+    {
+        return false;
+    }
+    virtual void ColumnHeaderPostPaint(HDC, IColumn*, RECT const& /*outer*/, RECT const& /*inner*/,
+                                       RECT const& /*image*/, RECT const& /*text*/)
+    {
+    }
+    virtual bool ColumnHeaderTooltip(IColumn* /*column*/, std::wstring& /*text*/) { return true; }
+    virtual bool ColumnMayInsert(IColumn* /*column*/, unsigned /*index*/) { return true; }
+    virtual void ColumnInserted(IColumn* /*column*/) {}
+    virtual bool ColumnMayRemove(IColumn* /*column*/) { return true; }
+    virtual void ColumnRemoved(IColumn* /*column*/) {}
+    virtual void TooltipHidden() {}
+    virtual void ControlClick(IFloatControl* /*control*/, bool /*down*/) {}
+    virtual void ControlDoubleClick(IFloatControl* /*control*/) {}
+    virtual void ControlRightClick(IFloatControl* /*control*/, bool /*down*/) {}
+    virtual void ControlClicked(IFloatControl* /*control*/) {}
+    virtual bool FocusMayChange(IFloatControl* /*newFocus*/) { return true; }
+    virtual void FocusGained(IFloatControl* /*newFocus*/) {}
+    virtual void FocusLost(IFloatControl* /*oldFocus*/) {}
+    virtual bool ControlTooltip(IFloatControl* /*control*/, std::wstring& /*text*/) { return true; }
+    virtual void FloatControlMoved(IFloatControl* /*control*/) {}
+    virtual void FloatControlMoveFinished(IFloatControl* /*control*/) {}
+    // Whether the host lets the mouse move the control and which of its edges may be dragged.
+    virtual void FloatControlEditOptions(IFloatControl* /*control*/, bool& /*movable*/, bool& /*left*/,
+                                         bool& /*top*/, bool& /*right*/, bool& /*bottom*/)
+    {
+    }
+    virtual bool BeforeEdit(IFloatControl* /*control*/) { return true; }
+    virtual bool NodeMayInsert(INode* /*node*/, INode* /*parent*/, INode* /*after*/) { return true; }
+    virtual void NodeInserted(INode* /*node*/) {}
+    virtual bool NodeMayRemove(INode* /*node*/) { return true; }
+    virtual void NodeRemoved(INode* /*node*/) {}
+    virtual bool NodeMayCollapse(INode* /*node*/) { return true; }
+    virtual void NodeCollapsed(INode* /*node*/) {}
+    virtual bool NodeMayExpand(INode* /*node*/) { return true; }
+    virtual void NodeExpanded(INode* /*node*/) {}
+    virtual void NodeVisibilityChanged(INode* /*node*/) {}
+    virtual bool NodesDragStart(std::vector<INode*>& /*nodes*/) { return true; }
+    virtual bool NodeDropTarget(INode* /*parent*/, INode* /*after*/) { return true; }
+    virtual void NodesDropped(std::vector<INode*>& /*nodes*/, INode* /*parent*/, INode* /*after*/) {}
+    virtual void NodesDropFinished() {}
+    virtual void NodeMoved(INode* /*node*/, INode* /*parent*/, INode* /*after*/) {}
+    virtual void RowPaint(HDC /*dc*/, INode* /*node*/, RECT const& /*row*/) {}
+    virtual void ExpandButtonImage(CImageList& /*images*/, int& /*dx*/, int& /*dy*/) {}
+    virtual void RowHeaderClick(INode* /*node*/) {} // null: the header corner
+    virtual bool RowHeaderCustomDraw(HDC /*dc*/, INode* /*node*/, RECT const& /*rect*/) { return false; }
+    virtual void RowResized(INode* /*node*/) {}
+    virtual void RowHeightChanged(INode* /*node*/) {}
+    virtual bool RowResizeStart(INode* /*node*/) { return true; }
+    virtual void CellDoubleClick(ICell* /*cell*/) {}
+    virtual void CellClick(ICell* /*cell*/, bool /*down*/, bool& /*handled*/) {}
+    virtual void CellRightClick(ICell* /*cell*/, bool /*down*/, bool& /*handled*/) {}
+    virtual bool CellMaySelect(ICell* /*cell*/, bool /*notify*/) { return true; }
+    virtual void CellSelected(ICell* /*cell*/) {}
+    virtual bool CellMayUnselect(ICell* /*cell*/) { return true; }
+    virtual void HoverLeft(ICell* /*cell*/) {}
+    virtual void HoverEntered(ICell* /*cell*/) {}
+    virtual void CellRemoving(ICell* /*cell*/) {}
+    virtual void CellPostPaint(HDC /*dc*/, ICell* /*cell*/, RECT const& /*outer*/) {}
+    // The flags say what the tree grid still draws when the host draws only a part.
+    virtual bool CellCustomDraw(HDC /*dc*/, ICell* /*cell*/, RECT const& /*outer*/, RECT const& /*inner*/,
+                                bool& /*background*/, bool& /*border*/, bool& /*icon*/, bool& /*text*/,
+                                bool& /*control*/)
+    {
+        return false;
+    }
+    virtual bool RowHeaderTooltip(INode* /*node*/, std::wstring& /*text*/) { return true; }
+    // --- The in-cell controls' editors and glyphs.
+    virtual bool EditorMayOpen(IControl* /*control*/) { return true; }
+    virtual bool EditorMayClose(ICustomEdit* /*editor*/) { return true; }
+    virtual void EditorClosed(ICustomEdit* /*editor*/) {}
+    virtual bool EditorTextChanged(ICustomEdit* /*editor*/, std::wstring& /*text*/) { return true; }
+    virtual bool ValueCommitted(ICustomEdit* /*editor*/, std::wstring& /*text*/) { return true; }
+    virtual void EditorKey(ICustomEdit* /*editor*/, UINT /*key*/) {}
+    virtual void EditorDoubleClick(ICustomEdit* /*editor*/) {}
+    virtual void EditorRightButton(ICustomEdit* /*editor*/, int /*down*/) {}
+    virtual bool CheckMayChange(ICheckButton* /*check*/, bool /*flag*/) { return true; }
+    virtual bool CheckValueMayChange(ICheckButton* /*check*/, int& /*value*/) { return true; }
+    virtual void CheckChanged(ICheckButton* /*check*/) {}
+    virtual bool DrawCheckGlyph(HDC /*dc*/, ICheckButton* /*check*/, RECT const& /*rect*/) { return false; }
+    virtual void DropDownClicked(IControl* /*control*/) {}
+    virtual void RadioClicked(IControl* /*control*/) {}
+    virtual void SpinClicked(IControl* /*control*/, bool /*up*/) {}
+    virtual void LauncherClicked(IControl* /*control*/) {}
+    virtual bool ListMayOpen(IComboBox* /*combo*/) { return true; }
+    virtual bool ItemMayBeChosen(IComboBox* /*combo*/, int /*index*/) { return true; }
+    virtual void ItemChosen(IComboBox* /*combo*/, int /*index*/) {}
+    virtual void ItemPicked(IComboBox* /*combo*/, int /*index*/) {}
+    // --- Styles.
     // With LOOK_HOST: a default style has just been created for the type; fill it as the built-in looks
     // would.
     virtual void FillDefaultStyle(IDrawStyle* /*style*/, EObjectType /*type*/) {}
-    // A style object was created (default styles and the styles of columns, nodes, cells and controls).
+    // A style object was created: a default style, or one made with a node, column, cell or float control.
     virtual void StyleCreated(IDrawStyle* /*style*/) {}
+    virtual void ScrollBarVisibilityChanged(bool /*horizontal*/) {}
+    virtual void FilesDropped(HDROP /*drop*/) {}
 };

@@ -221,7 +221,7 @@ TEST(StyleRegistry, UsedStylesAreTheOnesWithSomethingSet)
     EXPECT_EQ(styles.count(&used), 1u);
     EXPECT_EQ(styles.count(registry.GetDefaultStyle(ObjectType::Cell)), 1u);
     EXPECT_EQ(styles.count(registry.GetDefaultStyle(ObjectType::Button)), 0u);
-    registry.DestroyStyle(used);
+    registry.Destroy(used);
     std::set<DrawStyle*> after;
     registry.EnumerateUsedStyles(after);
     EXPECT_EQ(after.size(), 1u);

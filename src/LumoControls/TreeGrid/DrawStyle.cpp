@@ -3,6 +3,7 @@
 #include "LumoControls/TreeGrid/StyleDescription.h"
 #include "LumoControls/TreeGrid/StyleRegistry.h"
 #include "LumoControls/TreeGrid/StyleResolution.h"
+#include "LumoControls/TreeGrid/TreeControls.h"
 #include "LumoControls/TreeGrid/VisualStates.h"
 
 namespace
@@ -67,13 +68,46 @@ bool lumo::IsPaddingSet(Rect const& padding)
            padding.bottom != kUnsetPadding;
 }
 
-lumo::DrawStyle::DrawStyle(StyleRegistry& registry, ObjectType type, void const* node, void const* column,
-                           DrawStyle* first, DrawStyle* second, DrawStyle* third)
-    : m_registry(registry), m_node(node), m_column(column), m_parents{first, second, third}, m_type(type)
+lumo::DrawStyle::DrawStyle(StyleRegistry& registry, ObjectType type, StyleRole role, void const* owner)
+    : m_registry(registry), m_owner(owner), m_type(type), m_role(role)
 {
 }
 
 lumo::DrawStyle::~DrawStyle() = default;
+
+lumo::TreeNode const* lumo::DrawStyle::GetNode() const
+{
+    switch (m_role)
+    {
+    case StyleRole::Row:
+    case StyleRole::NodeCell:
+        return static_cast<TreeNode const*>(m_owner);
+    case StyleRole::Cell:
+        return &static_cast<TreeCell const*>(m_owner)->GetNode();
+    default:
+        return nullptr;
+    }
+}
+
+lumo::TreeColumn const* lumo::DrawStyle::GetColumn() const
+{
+    switch (m_role)
+    {
+    case StyleRole::Column:
+    case StyleRole::ColumnHeader:
+    case StyleRole::ColumnCell:
+        return static_cast<TreeColumn const*>(m_owner);
+    case StyleRole::Cell:
+        return &static_cast<TreeCell const*>(m_owner)->GetColumn();
+    default:
+        return nullptr;
+    }
+}
+
+lumo::DrawStyle const* lumo::DrawStyle::GetParent(int index) const
+{
+    return m_registry.ParentOf(*this, index);
+}
 
 // --- Paint styles
 
@@ -87,7 +121,7 @@ lumo::PaintStyle& lumo::DrawStyle::GetOrCreatePaintStyle(VisualState state)
     if (m_slots == nullptr)
         m_slots = std::make_unique<Slots>();
     PaintSlot const slot = SlotOf(state);
-    std::shared_ptr<PaintStyle>& entry = (*m_slots)[static_cast<int>(slot)];
+    std::unique_ptr<PaintStyle>& entry = (*m_slots)[static_cast<int>(slot)];
     if (entry == nullptr)
         entry = m_registry.CreatePaintStyle(*this, slot);
     return *entry;
@@ -125,7 +159,7 @@ std::wstring lumo::DrawStyle::Describe() const
 std::array<lumo::DrawStyle const*, 4> lumo::DrawStyle::Chain() const
 {
     DrawStyle const* const control = GetControlDefaultStyle();
-    return {control != this ? control : nullptr, m_parents[0], m_parents[1], m_parents[2]};
+    return {control != this ? control : nullptr, GetParent(0), GetParent(1), GetParent(2)};
 }
 
 // --- Effective per-state values

@@ -19,21 +19,29 @@ namespace lumo
 class ObjStyle;
 class Style;
 class StyleRegistry;
+class TreeColumn;
+class TreeNode;
 
 class DrawStyle : public CLibraryObject
 {
 public:
-    DrawStyle(StyleRegistry& registry, ObjectType type, void const* node, void const* column,
-              DrawStyle* first, DrawStyle* second, DrawStyle* third);
+    // owner: the model object the role names (a node, a column, a cell or a float control), or, for a
+    // detached style, an array of its three parents that outlives it.
+    DrawStyle(StyleRegistry& registry, ObjectType type, StyleRole role, void const* owner);
     virtual ~DrawStyle();
     DrawStyle(DrawStyle const&) = delete;
     DrawStyle& operator=(DrawStyle const&) = delete;
 
     StyleRegistry& GetRegistry() const { return m_registry; }
     ObjectType GetObjectType() const { return m_type; }
-    void const* GetNode() const { return m_node; }
-    void const* GetColumn() const { return m_column; }
-    DrawStyle* GetParent(int index) const { return m_parents[index]; }
+    StyleRole GetRole() const { return m_role; }
+    void const* GetOwner() const { return m_owner; }
+    // The node of a row style, a node cell style and a cell style; the column of a column's three styles
+    // and of a cell style; null otherwise.
+    TreeNode const* GetNode() const;
+    TreeColumn const* GetColumn() const;
+    // The first, second and third parent (index 0 to 2), or null.
+    DrawStyle const* GetParent(int index) const;
     virtual Style const* AsStyle() const { return nullptr; }
     virtual ObjStyle const* AsObjStyle() const { return nullptr; }
 
@@ -102,17 +110,16 @@ protected:
     std::array<DrawStyle const*, 4> Chain() const;
 
 private:
-    using Slots = std::array<std::shared_ptr<PaintStyle>, kPaintSlotCount>;
+    using Slots = std::array<std::unique_ptr<PaintStyle>, kPaintSlotCount>;
 
     StyleRegistry& m_registry;
-    void const* m_node;
-    void const* m_column;
-    DrawStyle* m_parents[3];
+    void const* m_owner;
     std::unique_ptr<Slots> m_slots; // allocated by the first write: a style with nothing set stays small
     Rect m_padding{kUnsetPadding, kUnsetPadding, kUnsetPadding, kUnsetPadding};
     int m_radius = kUnsetRadius;
     int m_cursor = 0;
     ObjectType m_type;
+    StyleRole m_role;
 };
 
 bool IsPaddingSet(Rect const& padding);

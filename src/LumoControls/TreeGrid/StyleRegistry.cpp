@@ -2,6 +2,7 @@
 
 #include "LumoControls/TreeGrid/BuiltInLooks.h"
 #include "LumoControls/TreeGrid/Style.h"
+#include "LumoControls/TreeGrid/TreeControls.h"
 #include "LumoCtrls/ThemeColors.h"
 
 lumo::StyleRegistry::StyleRegistry(IStylePlatform const& platform, VisualLook look)
@@ -14,55 +15,38 @@ lumo::StyleRegistry::StyleRegistry(IStylePlatform const& platform, VisualLook lo
     DefineBorderStyle(L"gray-border", {Pen{1, 0x949494}});
 }
 
-lumo::StyleRegistry::~StyleRegistry()
-{
-    for (DrawStyle* style : m_styles)
-        delete style;
-}
+lumo::StyleRegistry::~StyleRegistry() = default;
 
 std::unique_ptr<lumo::DrawStyle> lumo::StyleRegistry::NewStyle(StyleClass kind, ObjectType type,
-                                                               void const* node, void const* column,
-                                                               DrawStyle* first, DrawStyle* second,
-                                                               DrawStyle* third)
+                                                               StyleRole role, void const* owner)
 {
     switch (kind)
     {
     case StyleClass::Draw:
-        return std::make_unique<DrawStyle>(*this, type, node, column, first, second, third);
+        return std::make_unique<DrawStyle>(*this, type, role, owner);
     case StyleClass::Styled:
-        return std::make_unique<Style>(*this, type, node, column, first, second, third);
+        return std::make_unique<Style>(*this, type, role, owner);
     default:
-        return std::make_unique<ObjStyle>(*this, type, node, column, first, second, third);
+        return std::make_unique<ObjStyle>(*this, type, role, owner);
     }
 }
 
-std::shared_ptr<lumo::PaintStyle> lumo::StyleRegistry::NewPaintStyle(DrawStyle& owner, PaintSlot slot)
+std::unique_ptr<lumo::PaintStyle> lumo::StyleRegistry::NewPaintStyle(DrawStyle& owner, PaintSlot slot)
 {
-    return std::shared_ptr<PaintStyle>(new PaintStyle(owner, slot));
+    return std::make_unique<PaintStyle>(owner, slot);
 }
 
-lumo::DrawStyle& lumo::StyleRegistry::CreateStyle(StyleClass kind, ObjectType type, void const* node,
-                                                  void const* column, DrawStyle* first, DrawStyle* second,
-                                                  DrawStyle* third)
+std::unique_ptr<lumo::DrawStyle> lumo::StyleRegistry::CreateStyle(StyleClass kind, ObjectType type,
+                                                                  StyleRole role, void const* owner,
+                                                                  bool announce)
 {
-    DrawStyle& created = Adopt(NewStyle(kind, type, node, column, first, second, third));
-    OnStyleCreated(created);
-    return created;
+    std::unique_ptr<DrawStyle> style = NewStyle(kind, type, role, owner);
+    if (announce)
+        OnStyleCreated(*style);
+    return style;
 }
 
-lumo::DrawStyle& lumo::StyleRegistry::Adopt(std::unique_ptr<DrawStyle> style)
-{
-    m_styles.insert(style.get());
-    return *style.release();
-}
-
-void lumo::StyleRegistry::DestroyStyle(DrawStyle& style)
-{
-    if (m_styles.erase(&style) != 0)
-        delete &style;
-}
-
-std::shared_ptr<lumo::PaintStyle> lumo::StyleRegistry::CreatePaintStyle(DrawStyle& owner, PaintSlot slot)
+std::unique_ptr<lumo::PaintStyle> lumo::StyleRegistry::CreatePaintStyle(DrawStyle& owner, PaintSlot slot)
 {
     return NewPaintStyle(owner, slot);
 }
@@ -72,33 +56,77 @@ lumo::DrawStyle* lumo::StyleRegistry::GetDefaultStyle(ObjectType type)
     int const index = static_cast<int>(type);
     if (index < 1 || index > kObjectTypeCount)
         return nullptr;
-    if (m_defaults[static_cast<std::size_t>(index)] == nullptr)
+    std::unique_ptr<DrawStyle>& slot = m_defaults[static_cast<std::size_t>(index)];
+    if (slot == nullptr)
     {
         // Stored before anyone hears of it: a handler that asks for the default style of the type while
         // being told of it (or while filling it) gets this very style.
-        DrawStyle& style =
-            Adopt(NewStyle(DefaultStyleClassOf(type), type, nullptr, nullptr, nullptr, nullptr, nullptr));
-        m_defaults[static_cast<std::size_t>(index)] = &style;
+        slot = NewStyle(DefaultStyleClassOf(type), type, StyleRole::Default, nullptr);
+        DrawStyle& style = *slot;
         OnStyleCreated(style);
         if (m_look == VisualLook::Host)
             FillDefaultStyle(style, type);
         else
             ApplyBuiltInLook(style, type, m_look, m_platform);
     }
-    return m_defaults[static_cast<std::size_t>(index)];
+    return slot.get();
 }
 
 lumo::DrawStyle* lumo::StyleRegistry::FindDefaultStyle(ObjectType type) const
 {
     int const index = static_cast<int>(type);
-    return index >= 1 && index <= kObjectTypeCount ? m_defaults[static_cast<std::size_t>(index)] : nullptr;
+    return index >= 1 && index <= kObjectTypeCount ? m_defaults[static_cast<std::size_t>(index)].get()
+                                                   : nullptr;
+}
+
+lumo::DrawStyle const* lumo::StyleRegistry::ParentOf(DrawStyle const& style, int index) const
+{
+    auto defaultAsFirst = [&](ObjectType type) { return index == 0 ? FindDefaultStyle(type) : nullptr; };
+    switch (style.GetRole())
+    {
+    case StyleRole::Column:
+        return defaultAsFirst(ObjectType::Column);
+    case StyleRole::ColumnHeader:
+        return defaultAsFirst(ObjectType::ColumnHeader);
+    case StyleRole::ColumnCell:
+        return defaultAsFirst(ObjectType::Cell);
+    case StyleRole::Row:
+        return defaultAsFirst(ObjectType::Row);
+    case StyleRole::RowHeader:
+        return defaultAsFirst(ObjectType::RowHeader);
+    case StyleRole::FloatControl:
+        return defaultAsFirst(ObjectType::FloatControl);
+    case StyleRole::Cell:
+    {
+        auto const& cell = *static_cast<TreeCell const*>(style.GetOwner());
+        if (index == 0)
+            return cell.GetNode().FindCellStyle();
+        if (index == 1)
+            return cell.GetColumn().FindCellStyle();
+        return index == 2 ? FindDefaultStyle(ObjectType::Cell) : nullptr;
+    }
+    case StyleRole::Detached:
+        return index >= 0 && index < 3 ? static_cast<DrawStyle* const*>(style.GetOwner())[index] : nullptr;
+    default:
+        return nullptr;
+    }
+}
+
+void lumo::StyleRegistry::ForEachStyle(std::function<void(DrawStyle&)> const& visit) const
+{
+    for (auto const& style : m_defaults)
+        if (style != nullptr)
+            visit(*style);
 }
 
 void lumo::StyleRegistry::EnumerateUsedStyles(std::set<DrawStyle*>& styles) const
 {
-    for (DrawStyle* style : m_styles)
-        if (style->IsSet())
-            styles.insert(style);
+    ForEachStyle(
+        [&](DrawStyle& style)
+        {
+            if (style.IsSet())
+                styles.insert(&style);
+        });
 }
 
 void lumo::StyleRegistry::DefineBorderStyle(std::wstring const& name, std::vector<Pen> const& pens)

@@ -1,8 +1,10 @@
-// The styles of one tree grid: every style it owns, its default style per object type (with the built-in
-// look applied at creation) and its named border styles.
+// The styles of one tree grid: the factory of every style, its default style per object type (with the
+// built-in look applied at creation) and its named border styles.
 //
-// The Win32 tree grid derives from it to create its own style classes and to reach the host's events
-// handler; everything here is the platform-free part.
+// Styles belong to the objects they style (nodes, columns, cells and float controls hold theirs; the
+// registry holds the default styles); the registry makes them, tells whom they inherit from and walks
+// them all. The Win32 tree grid derives from it to create its own style classes and to reach the host's
+// events handler; everything here is the platform-free part.
 #pragma once
 
 #include "LumoControls/TreeGrid/DrawStyle.h"
@@ -10,11 +12,11 @@
 #include "LumoControls/TreeGrid/StyleTypes.h"
 
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 namespace lumo
@@ -39,18 +41,21 @@ public:
     VisualLook GetLook() const { return m_look; }
     FontSpec const& GetSharedFont() const { return m_sharedFont; }
 
-    // --- Styles. Each created style is registered (and announced) here and owned until the registry goes.
-    DrawStyle& CreateStyle(StyleClass kind, ObjectType type, void const* node, void const* column,
-                           DrawStyle* first = nullptr, DrawStyle* second = nullptr,
-                           DrawStyle* third = nullptr);
-    void DestroyStyle(DrawStyle& style);
-    std::shared_ptr<PaintStyle> CreatePaintStyle(DrawStyle& owner, PaintSlot slot);
+    // --- Styles.
+    // A new style for its owner; announced to the host (StyleCreated) when asked to, after it exists.
+    std::unique_ptr<DrawStyle> CreateStyle(StyleClass kind, ObjectType type, StyleRole role,
+                                           void const* owner, bool announce);
+    std::unique_ptr<PaintStyle> CreatePaintStyle(DrawStyle& owner, PaintSlot slot);
 
-    // The default style of a type, created with its built-in look on first request.
+    // The default style of a type, created with its built-in look on first request; null outside 1 to 19.
     DrawStyle* GetDefaultStyle(ObjectType type);
     // The default style of a type if it exists (reading effective values never creates one).
     DrawStyle* FindDefaultStyle(ObjectType type) const;
-    // Every owned style whose IsSet is true is added to `styles` (not cleared first).
+    // The parent of a style by its role (index 0 to 2), or null.
+    DrawStyle const* ParentOf(DrawStyle const& style, int index) const;
+    // Every style alive, default styles first; then the styles of the model objects.
+    virtual void ForEachStyle(std::function<void(DrawStyle&)> const& visit) const;
+    // Every style whose IsSet is true is added to `styles` (not cleared first).
     void EnumerateUsedStyles(std::set<DrawStyle*>& styles) const;
 
     // --- Named border styles.
@@ -67,23 +72,19 @@ public:
 
 protected:
     // The concrete classes of styles and paint styles (the Win32 tree grid's own).
-    virtual std::unique_ptr<DrawStyle> NewStyle(StyleClass kind, ObjectType type, void const* node,
-                                                void const* column, DrawStyle* first, DrawStyle* second,
-                                                DrawStyle* third);
-    virtual std::shared_ptr<PaintStyle> NewPaintStyle(DrawStyle& owner, PaintSlot slot);
+    virtual std::unique_ptr<DrawStyle> NewStyle(StyleClass kind, ObjectType type, StyleRole role,
+                                                void const* owner);
+    virtual std::unique_ptr<PaintStyle> NewPaintStyle(DrawStyle& owner, PaintSlot slot);
     // A style was created (the host hears of it).
     virtual void OnStyleCreated(DrawStyle&) {}
     // Look Host: the host fills a new default style.
     virtual void FillDefaultStyle(DrawStyle&, ObjectType) {}
 
 private:
-    DrawStyle& Adopt(std::unique_ptr<DrawStyle> style);
-
     IStylePlatform const& m_platform;
     VisualLook m_look;
     FontSpec m_sharedFont;
-    std::unordered_set<DrawStyle*> m_styles;
-    std::array<DrawStyle*, kObjectTypeCount + 1> m_defaults{}; // by object type, 1 to 19
+    std::array<std::unique_ptr<DrawStyle>, kObjectTypeCount + 1> m_defaults; // by object type, 1 to 19
     std::map<std::wstring, std::vector<Pen>> m_borderStyles;
 };
 } // namespace lumo

@@ -106,6 +106,23 @@ enum class ObjectType : int
 };
 constexpr int kObjectTypeCount = 19;
 
+// Whom a style belongs to. The role decides the style's parents (the links its unset values are inherited
+// through) and the node and column it reports; parents are derived, never stored, so that a style costs
+// nothing for links it does not use.
+enum class StyleRole : std::uint8_t
+{
+    Default,      // a default style of the tree grid: no parents
+    Column,       // a column's style: parent the default column style
+    ColumnHeader, // a column's header style: parent the default column-header style
+    ColumnCell,   // a column's cell style: parent the default cell style
+    Row,          // a node's row style: parent the default row style
+    RowHeader,    // a node's row-header style: parent the default row-header style
+    NodeCell,     // a node's cell style: no parents
+    Cell,         // a cell's style: its node's cell style, its column's cell style, the default cell style
+    FloatControl, // a free float control's style: parent the default float-control style
+    Detached,     // a style of no model object; its owner is an array of its three parents
+};
+
 // Which class of style the default style of an object type is.
 enum class StyleClass
 {

@@ -5,7 +5,12 @@
 #include "LumoControls/TreeGrid/StylePlatform.h"
 #include "LumoControls/TreeGrid/StyleRegistry.h"
 
+#include <algorithm>
+#include <array>
+#include <deque>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace lumo::test
 {
@@ -34,7 +39,8 @@ public:
     bool composition = false;
 };
 
-// A registry that records what styles ask of their tree grid.
+// A registry of detached styles with the parents a test gives them; it records what styles ask of their
+// tree grid.
 class RecordingRegistry : public StyleRegistry
 {
 public:
@@ -48,22 +54,43 @@ public:
     Style& NewStyle(ObjectType type = ObjectType::ColumnHeader, DrawStyle* first = nullptr,
                     DrawStyle* second = nullptr, DrawStyle* third = nullptr)
     {
-        return static_cast<Style&>(
-            CreateStyle(StyleClass::Styled, type, nullptr, nullptr, first, second, third));
+        return static_cast<Style&>(Detached(StyleClass::Styled, type, first, second, third));
     }
     ObjStyle& NewObjStyle(ObjectType type = ObjectType::Cell, DrawStyle* first = nullptr,
                           DrawStyle* second = nullptr, DrawStyle* third = nullptr)
     {
-        return static_cast<ObjStyle&>(
-            CreateStyle(StyleClass::Object, type, nullptr, nullptr, first, second, third));
+        return static_cast<ObjStyle&>(Detached(StyleClass::Object, type, first, second, third));
     }
     DrawStyle& NewDrawStyle(ObjectType type = ObjectType::Row, DrawStyle* first = nullptr)
     {
-        return CreateStyle(StyleClass::Draw, type, nullptr, nullptr, first);
+        return Detached(StyleClass::Draw, type, first, nullptr, nullptr);
+    }
+    void Destroy(DrawStyle& style)
+    {
+        m_styles.erase(
+            std::find_if(m_styles.begin(), m_styles.end(), [&](auto const& s) { return s.get() == &style; }));
+    }
+    void ForEachStyle(std::function<void(DrawStyle&)> const& visit) const override
+    {
+        StyleRegistry::ForEachStyle(visit);
+        for (auto const& style : m_styles)
+            visit(*style);
     }
 
     int layouts = 0;
     int endedEdits = 0;
+
+private:
+    DrawStyle& Detached(StyleClass kind, ObjectType type, DrawStyle* first, DrawStyle* second,
+                        DrawStyle* third)
+    {
+        m_parents.push_back({first, second, third});
+        m_styles.push_back(CreateStyle(kind, type, StyleRole::Detached, m_parents.back().data(), true));
+        return *m_styles.back();
+    }
+
+    std::deque<std::array<DrawStyle*, 3>> m_parents; // a deque: the arrays never move
+    std::vector<std::unique_ptr<DrawStyle>> m_styles;
 };
 
 inline std::string Narrow(std::wstring const& text)

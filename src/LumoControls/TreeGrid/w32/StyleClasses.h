@@ -72,9 +72,9 @@ private:
 template <class Interface, class Model> class CTreeGrid::CImpl::TDrawStyle : public Interface, public Model
 {
 public:
-    TDrawStyle(CImpl& grid, lumo::StyleRegistry& registry, lumo::ObjectType type, void const* node,
-               void const* column, lumo::DrawStyle* first, lumo::DrawStyle* second, lumo::DrawStyle* third)
-        : Model(registry, type, node, column, first, second, third), m_grid(grid)
+    TDrawStyle(CImpl& grid, lumo::StyleRegistry& registry, lumo::ObjectType type, lumo::StyleRole role,
+               void const* owner)
+        : Model(registry, type, role, owner), m_grid(grid)
     {
     }
 
@@ -84,9 +84,11 @@ public:
     }
     void RemovePaintStyle(unsigned state) override { Model::RemovePaintStyle(state); }
     EObjectType GetObjectType() const override { return static_cast<EObjectType>(Model::GetObjectType()); }
-    // Nodes and columns arrive with the tree grid's model; until then a style belongs to neither.
-    INode* GetNode() const override { return nullptr; }
-    IColumn* GetColumn() const override { return nullptr; }
+    INode* GetNode() const override { return InterfaceOf(const_cast<lumo::TreeNode*>(Model::GetNode())); }
+    IColumn* GetColumn() const override
+    {
+        return InterfaceOf(const_cast<lumo::TreeColumn*>(Model::GetColumn()));
+    }
     CTreeGrid* GetTreeGrid() const override { return &m_grid.GetOwner(); }
     void Reset() override { Model::Reset(); }
     std::wstring Describe() const override { return Model::Describe(); }

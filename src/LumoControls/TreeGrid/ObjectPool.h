@@ -28,7 +28,7 @@ public:
         T* object;
         try
         {
-            object = new (slot->storage) T(std::forward<Arguments>(arguments)...);
+            object = ::new (static_cast<void*>(slot->storage)) T(std::forward<Arguments>(arguments)...);
         }
         catch (...)
         {

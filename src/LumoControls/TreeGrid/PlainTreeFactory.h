@@ -18,9 +18,9 @@ public:
     void DeleteColumn(TreeColumn* column) override { delete column; }
     TreeCell* NewCell(TreeModel& model, TreeNode& node, TreeColumn& column) override
     {
-        return new TreeCell(model, node, column);
+        return m_cells.New(model, node, column);
     }
-    void DeleteCell(TreeCell* cell) override { delete cell; }
+    void DeleteCell(TreeCell* cell) override { m_cells.Delete(cell); }
     FreeFloatControl* NewFloatControl(TreeModel& model, std::wstring const& name, Rect const& rect,
                                       int editorWidth, unsigned editorHeight, bool horizontalLock,
                                       bool verticalLock, int value, std::uint64_t number) override
@@ -32,5 +32,6 @@ public:
 
 private:
     ObjectPool<TreeNode> m_nodes;
+    ObjectPool<TreeCell> m_cells;
 };
 } // namespace lumo

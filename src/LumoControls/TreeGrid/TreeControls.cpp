@@ -3,6 +3,11 @@
 #include "LumoControls/TreeGrid/Style.h"
 #include "LumoControls/TreeGrid/TreeModel.h"
 
+namespace
+{
+std::wstring const kNoText;
+} // namespace
+
 // --- FloatControl
 
 lumo::FloatControl::FloatControl(TreeModel& model, bool cell) : m_model(&model), m_isCell(cell) {}
@@ -32,12 +37,35 @@ void lumo::FloatControl::SetText(std::wstring const& text)
     m_model->View().ControlChanged(*this);
 }
 
+lumo::FloatControl::Extras& lumo::FloatControl::TheExtras()
+{
+    if (m_extras == nullptr)
+        m_extras = std::make_unique<Extras>();
+    return *m_extras;
+}
+
+std::wstring const& lumo::FloatControl::GetImage() const
+{
+    return m_extras != nullptr ? m_extras->image : kNoText;
+}
+
 void lumo::FloatControl::SetImage(std::wstring const& name)
 {
-    if (name == m_image)
+    if (name == GetImage())
         return;
-    m_image = name;
+    TheExtras().image = name;
     m_model->View().ControlChanged(*this);
+}
+
+std::wstring const& lumo::FloatControl::GetTooltip() const
+{
+    return m_extras != nullptr ? m_extras->tooltip : kNoText;
+}
+
+void lumo::FloatControl::SetTooltip(std::wstring const& text)
+{
+    if (text != GetTooltip())
+        TheExtras().tooltip = text;
 }
 
 void lumo::FloatControl::SetImageIndex(int index)

@@ -31,14 +31,14 @@ public:
     // --- Value. Setters repaint the control when it changed.
     std::wstring const& GetText() const { return m_text; }
     void SetText(std::wstring const& text);
-    std::wstring const& GetImage() const { return m_image; } // a name of the tree grid's image table
+    std::wstring const& GetImage() const; // a name of the tree grid's image table
     void SetImage(std::wstring const& name);
     int GetImageIndex() const { return m_imageIndex; } // into the tree grid's image list, -1 none
     void SetImageIndex(int index);
     int GetValue() const { return m_value; } // check value, progress, the control's own number
     void SetValue(int value);
-    std::wstring const& GetTooltip() const { return m_tooltip; }
-    void SetTooltip(std::wstring const& text) { m_tooltip = text; }
+    std::wstring const& GetTooltip() const;
+    void SetTooltip(std::wstring const& text);
     bool IsVisible() const { return m_visible; }
     void SetVisible(bool visible);
     void* GetData() const { return m_data; }
@@ -56,11 +56,18 @@ public:
 private:
     friend class TreeModel;
 
+    // What most controls never have.
+    struct Extras : CLibraryObject
+    {
+        std::wstring image;
+        std::wstring tooltip;
+    };
+    Extras& TheExtras();
+
     TreeModel* m_model;
     std::unique_ptr<DrawStyle> m_style;
+    std::unique_ptr<Extras> m_extras;
     std::wstring m_text;
-    std::wstring m_image;
-    std::wstring m_tooltip;
     void* m_data = nullptr;
     int m_imageIndex = -1;
     int m_value = 0;

@@ -513,9 +513,12 @@ bool lumo::TreeModel::MoveNodeTo(TreeNode& node, TreeNode* parent, TreeNode* aft
     View().RowsChanged(&node);
     ForgetNode(node);
     if (node.m_extras != nullptr)
-        for (TreeNode::CellEntry const& entry : node.m_extras->cells)
-            if (entry.cell != nullptr)
-                Forget(*entry.cell);
+        node.m_extras->cells.ForEach(
+            [&](TreeNode::CellEntry const& entry)
+            {
+                if (entry.cell != nullptr)
+                    Forget(*entry.cell);
+            });
     m_selection.RowsMoved();
     m_events.NodeMoved(node, ForHost(&target), after);
     View().LayoutChanged();
@@ -627,7 +630,7 @@ lumo::TreeCell* lumo::TreeModel::NewCell(TreeNode& node, TreeColumn& column)
             --column.m_removedCells;
         }
         else
-            extras.cells.push_back(TreeNode::CellEntry{&column, cell});
+            extras.cells.Add(column, cell);
         if (m_announcing)
             cell->GetStyle();
     }
@@ -837,17 +840,18 @@ void lumo::TreeModel::ForgetColumn(TreeColumn const& column)
 void lumo::TreeModel::DestroyNode(TreeNode& node)
 {
     if (node.m_extras != nullptr)
-        for (TreeNode::CellEntry const& entry : node.m_extras->cells)
-        {
-            if (entry.cell != nullptr)
+        node.m_extras->cells.ForEach(
+            [&](TreeNode::CellEntry const& entry)
             {
-                Unselect(*entry.cell);
-                Forget(*entry.cell);
-                m_factory.DeleteCell(entry.cell);
-            }
-            else
-                --entry.column->m_removedCells;
-        }
+                if (entry.cell != nullptr)
+                {
+                    Unselect(*entry.cell);
+                    Forget(*entry.cell);
+                    m_factory.DeleteCell(entry.cell);
+                }
+                else
+                    --entry.column->m_removedCells;
+            });
     ForgetNode(node);
     m_factory.DeleteNode(&node);
 }
@@ -877,9 +881,7 @@ void lumo::TreeModel::DestroyColumn(TreeColumn& column)
     while (column.m_cells != nullptr)
     {
         TreeCell& cell = *column.m_cells;
-        TreeNode::Extras& extras = *cell.m_node->m_extras;
-        extras.cells.erase(std::find_if(extras.cells.begin(), extras.cells.end(),
-                                        [&](TreeNode::CellEntry const& e) { return e.column == &column; }));
+        cell.m_node->m_extras->cells.Erase(column);
         Unselect(cell);
         Forget(cell);
         m_factory.DeleteCell(&cell);
@@ -887,12 +889,7 @@ void lumo::TreeModel::DestroyColumn(TreeColumn& column)
     if (column.m_removedCells != 0)
         for (TreeNode* node = m_root->m_firstChild; node != nullptr; node = node->GetNextInTree())
             if (node->m_extras != nullptr)
-            {
-                auto& cells = node->m_extras->cells;
-                cells.erase(std::remove_if(cells.begin(), cells.end(),
-                                           [&](TreeNode::CellEntry const& e) { return e.column == &column; }),
-                            cells.end());
-            }
+                node->m_extras->cells.Erase(column);
     m_factory.DeleteColumn(&column);
 }
 

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "LumoControls/TreeGrid/CellSelection.h"
+#include "LumoControls/TreeGrid/ObjectPool.h"
 #include "LumoControls/TreeGrid/RowIndexer.h"
 #include "LumoControls/TreeGrid/StyleTypes.h"
 #include "LumoControls/TreeGrid/TreeControls.h"
@@ -171,6 +172,7 @@ public:
     // Every style of the model's objects (not the default styles).
     void ForEachStyle(std::function<void(DrawStyle&)> const& visit) const;
     bool Announces() const { return m_events.IsPresent(); }
+    ObjectPool<TreeNode::Extras>& ExtrasPool() { return m_extras; }
 
 private:
     TreeNode* ParentOrRoot(TreeNode* parent) const { return parent != nullptr ? parent : m_root; }
@@ -196,6 +198,7 @@ private:
     void TakeOutColumn(TreeColumn& column);
     bool RemoveSubtree(TreeNode& top);
 
+    ObjectPool<TreeNode::Extras> m_extras; // first: it outlives every node
     ITreeFactory& m_factory;
     StyleRegistry& m_styles;
     ITreeEvents& m_events;

@@ -16,13 +16,25 @@ lumo::TreeNode::TreeNode(TreeModel& model, bool root)
 {
 }
 
-lumo::TreeNode::~TreeNode() = default;
+lumo::TreeNode::~TreeNode()
+{
+    if (m_extras != nullptr)
+        m_model->ExtrasPool().Delete(m_extras);
+}
 
 lumo::TreeNode::Extras& lumo::TreeNode::TheExtras()
 {
     if (m_extras == nullptr)
-        m_extras = std::make_unique<Extras>();
+        m_extras = m_model->ExtrasPool().New();
     return *m_extras;
+}
+
+lumo::TreeNode::Texts& lumo::TreeNode::TheTexts()
+{
+    Extras& extras = TheExtras();
+    if (extras.texts == nullptr)
+        extras.texts = std::make_unique<Texts>();
+    return *extras.texts;
 }
 
 void lumo::TreeNode::SetFlag(std::uint8_t flag, bool on)
@@ -82,37 +94,37 @@ lumo::TreeNode* lumo::TreeNode::GetLastVisibleChild() const
 
 std::wstring const& lumo::TreeNode::GetRowHeaderText() const
 {
-    return m_extras != nullptr ? m_extras->rowHeaderText : kNoText;
+    return m_extras != nullptr && m_extras->texts != nullptr ? m_extras->texts->rowHeader : kNoText;
 }
 
 void lumo::TreeNode::SetRowHeaderText(std::wstring const& text)
 {
     if (text == GetRowHeaderText())
         return;
-    TheExtras().rowHeaderText = text;
+    TheTexts().rowHeader = text;
     m_model->View().RowChanged(*this, true);
 }
 
 std::wstring const& lumo::TreeNode::GetSecondText() const
 {
-    return m_extras != nullptr ? m_extras->secondText : kNoText;
+    return m_extras != nullptr && m_extras->texts != nullptr ? m_extras->texts->second : kNoText;
 }
 
 void lumo::TreeNode::SetSecondText(std::wstring const& text)
 {
     if (text != GetSecondText())
-        TheExtras().secondText = text;
+        TheTexts().second = text;
 }
 
 std::wstring const& lumo::TreeNode::GetThirdText() const
 {
-    return m_extras != nullptr ? m_extras->thirdText : kNoText;
+    return m_extras != nullptr && m_extras->texts != nullptr ? m_extras->texts->third : kNoText;
 }
 
 void lumo::TreeNode::SetThirdText(std::wstring const& text)
 {
-    if (m_extras != nullptr || !text.empty())
-        TheExtras().thirdText = text;
+    if (!text.empty() || !GetThirdText().empty())
+        TheTexts().third = text;
 }
 
 int lumo::TreeNode::GetRowHeaderImage() const
@@ -284,14 +296,47 @@ bool lumo::TreeNode::SetRowIndex(int index)
 
 // --- Cells
 
-lumo::TreeNode::CellEntry* lumo::TreeNode::FindEntry(TreeColumn const& column) const
+lumo::TreeNode::CellEntry* lumo::TreeNode::Cells::Find(TreeColumn const& column)
 {
-    if (m_extras == nullptr)
-        return nullptr;
-    for (CellEntry& entry : m_extras->cells)
+    if (m_first.column == &column)
+        return &m_first;
+    for (CellEntry& entry : m_more)
         if (entry.column == &column)
             return &entry;
     return nullptr;
+}
+
+void lumo::TreeNode::Cells::Add(TreeColumn& column, TreeCell* cell)
+{
+    if (m_first.column == nullptr)
+        m_first = CellEntry{&column, cell};
+    else
+        m_more.push_back(CellEntry{&column, cell});
+}
+
+void lumo::TreeNode::Cells::Erase(TreeColumn const& column)
+{
+    if (m_first.column == &column)
+    {
+        m_first = CellEntry{nullptr, nullptr};
+        if (!m_more.empty())
+        {
+            m_first = m_more.back();
+            m_more.pop_back();
+        }
+        return;
+    }
+    for (auto it = m_more.begin(); it != m_more.end(); ++it)
+        if (it->column == &column)
+        {
+            m_more.erase(it);
+            return;
+        }
+}
+
+lumo::TreeNode::CellEntry* lumo::TreeNode::FindEntry(TreeColumn const& column) const
+{
+    return m_extras != nullptr ? m_extras->cells.Find(column) : nullptr;
 }
 
 lumo::TreeCell* lumo::TreeNode::FindCell(TreeColumn const& column) const

@@ -128,20 +128,46 @@ private:
         TreeColumn* column;
         TreeCell* cell;
     };
+    // The node's cells that exist or were removed. Most nodes that have any have one (the column the host
+    // looks at): it is kept inline, the others in a list.
+    class Cells
+    {
+    public:
+        CellEntry* Find(TreeColumn const& column);
+        void Add(TreeColumn& column, TreeCell* cell);
+        void Erase(TreeColumn const& column);
+        template <class Visit> void ForEach(Visit&& visit) const
+        {
+            if (m_first.column != nullptr)
+                visit(m_first);
+            for (CellEntry const& entry : m_more)
+                visit(entry);
+        }
+
+    private:
+        CellEntry m_first{nullptr, nullptr};
+        std::vector<CellEntry> m_more;
+    };
+    struct Texts : CLibraryObject
+    {
+        std::wstring rowHeader;
+        std::wstring second;
+        std::wstring third;
+    };
     // What most nodes never have.
-    struct Extras : CLibraryObject
+    // Made from the model's pool: a node that is looked at gets one, and there may be a million.
+    struct Extras
     {
         std::unique_ptr<DrawStyle> rowStyle;
         std::unique_ptr<DrawStyle> rowHeaderStyle;
         std::unique_ptr<DrawStyle> cellStyle;
-        std::wstring rowHeaderText;
-        std::wstring secondText;
-        std::wstring thirdText;
-        std::vector<CellEntry> cells;
+        Cells cells;
+        std::unique_ptr<Texts> texts;
         int rowHeaderImage = -1;
     };
 
     Extras& TheExtras();
+    Texts& TheTexts();
     void SetFlag(std::uint8_t flag, bool on);
     CellEntry* FindEntry(TreeColumn const& column) const;
 
@@ -151,7 +177,7 @@ private:
     TreeNode* m_lastChild = nullptr;
     TreeNode* m_next = nullptr;
     TreeNode* m_prev = nullptr;
-    std::unique_ptr<Extras> m_extras;
+    Extras* m_extras = nullptr;
     void* m_data = nullptr;
     std::uint32_t m_height;
     std::uint32_t m_minHeight;

@@ -155,21 +155,4 @@ TEST(TreeGridStyles, BorderStylesThroughTheTreeGrid)
     EXPECT_EQ(header->GetBorderWidth(CTreeGrid::STATE_HOVER, 2), 0);
 }
 
-TEST(TreeGridStyles, TreeGridsAndTheirFontsLeaveNoObjectBehind)
-{
-    auto round = []
-    {
-        CTreeGrid grid(CTreeGrid::LOOK_THEME);
-        CTreeGrid::IObjStyle* const cell = ObjStyle(grid.GetDefaultStyle(CTreeGrid::OBJECT_CELL));
-        cell->SetFont(CTreeGrid::STATE_NORMAL, grid.GetFont());
-        cell->GetFont(CTreeGrid::STATE_HOVER); // makes the paint style's font object
-        for (int type = 1; type <= 19; ++type)
-            grid.GetDefaultStyle(static_cast<CTreeGrid::EObjectType>(type))->Describe();
-    };
-    round();
-    GuiObjectCounts const before = CountGuiObjects();
-    for (int i = 0; i < 200; ++i)
-        round();
-    EXPECT_EQ(CountGuiObjects(), before);
-}
 } // namespace

@@ -74,12 +74,12 @@ void CTreeGrid::CImpl::CFactory::DeleteColumn(lumo::TreeColumn* column)
 lumo::TreeCell* CTreeGrid::CImpl::CFactory::NewCell(lumo::TreeModel& model, lumo::TreeNode& node,
                                                     lumo::TreeColumn& column)
 {
-    return new CCell(model, node, column);
+    return m_cells.New(model, node, column);
 }
 
 void CTreeGrid::CImpl::CFactory::DeleteCell(lumo::TreeCell* cell)
 {
-    delete static_cast<CCell*>(cell);
+    m_cells.Delete(static_cast<CCell*>(cell));
 }
 
 lumo::FreeFloatControl* CTreeGrid::CImpl::CFactory::NewFloatControl(

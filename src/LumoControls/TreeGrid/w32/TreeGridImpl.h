@@ -116,6 +116,7 @@ private:
 
     private:
         lumo::ObjectPool<CNode> m_nodes;
+        lumo::ObjectPool<CCell> m_cells;
     };
 
     // The host's handler as the model hears it.

@@ -98,4 +98,16 @@ TEST(Errors, ReportGoesToTheInstalledReporterOrAsOneLineToTheSink)
     ASSERT_EQ(g_lines.size(), 1u); // the second report went to the host's reporter only
     EXPECT_EQ(g_lines[0], L"LumoCtrls: SelectObject failed with code 6 [src\\INC\\ResourceTracker:1612]");
 }
+
+TEST(Errors, TheDefaultSinkWritesUtf8ToStandardErrorAndTheWholeLineToTheDebugOutput)
+{
+    ReportLineSink const previousOutput = _SetDebugOutput(&Capture);
+    g_lines.clear();
+    ::testing::internal::CaptureStderr();
+    _WriteReportLine(L"a\u00e9\u20ac\U0001F600");
+    std::string const written = ::testing::internal::GetCapturedStderr();
+    _SetDebugOutput(previousOutput);
+    EXPECT_EQ(written, "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\n");
+    EXPECT_EQ(g_lines, std::vector<std::wstring>{L"a\u00e9\u20ac\U0001F600\n"});
+}
 } // namespace

@@ -154,6 +154,43 @@ TEST_F(TreeObjects, RowIndicesFollowInsertionsMovesAndVisibility)
     EXPECT_EQ(rest[20]->GetRowIndex(), 22);
 }
 
+TEST_F(TreeObjects, EachStyleRecordsItsTypeNodeAndColumnAndDescendsFromItsDefault)
+{
+    TreeNode& n = *Node("n");
+    TreeColumn& c = Column("c");
+    TreeCell& cell = *model.CellOf(n, c);
+    FreeFloatControl& free = model.CreateFloatControl(L"f", Rect{}, 0, 0, false, false, 0);
+    auto defaultOf = [&](ObjectType type) { return styles.FindDefaultStyle(type); };
+    struct
+    {
+        DrawStyle const& style;
+        ObjectType type;
+        TreeNode const* node;
+        TreeColumn const* column;
+        DrawStyle const* firstParent;
+    } const cases[] = {
+        {c.GetColumnStyle(), ObjectType::Column, nullptr, &c, defaultOf(ObjectType::Column)},
+        {c.GetHeaderStyle(), ObjectType::ColumnHeader, nullptr, &c, defaultOf(ObjectType::ColumnHeader)},
+        {c.GetCellStyle(), ObjectType::Cell, nullptr, &c, defaultOf(ObjectType::Cell)},
+        {n.GetRowStyle(), ObjectType::Row, &n, nullptr, defaultOf(ObjectType::Row)},
+        {n.GetRowHeaderStyle(), ObjectType::RowHeader, nullptr, nullptr, defaultOf(ObjectType::RowHeader)},
+        {n.GetCellStyle(), ObjectType::Cell, &n, nullptr, nullptr},
+        {cell.GetStyle(), ObjectType::Cell, &n, &c, &n.GetCellStyle()},
+        {free.GetStyle(), ObjectType::FloatControl, nullptr, nullptr, defaultOf(ObjectType::FloatControl)},
+    };
+    for (auto const& expected : cases)
+    {
+        SCOPED_TRACE(static_cast<int>(expected.type));
+        EXPECT_EQ(expected.style.GetObjectType(), expected.type);
+        EXPECT_EQ(expected.style.GetNode(), expected.node);
+        EXPECT_EQ(expected.style.GetColumn(), expected.column);
+        EXPECT_EQ(expected.style.GetParent(0), expected.firstParent);
+    }
+    EXPECT_EQ(cell.GetStyle().GetParent(2), defaultOf(ObjectType::Cell));
+    EXPECT_EQ(cell.GetStyle().GetParent(3), nullptr);
+    EXPECT_EQ(c.GetColumnStyle().GetParent(1), nullptr);
+}
+
 TEST_F(TreeObjects, WithAHandlerEveryStyleIsMadeAndAnnouncedAtOnceWithoutOneOnFirstUse)
 {
     TreeColumn& c = Column("c");

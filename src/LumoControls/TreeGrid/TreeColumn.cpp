@@ -73,6 +73,8 @@ void lumo::TreeColumn::SetMaxWidth(int width)
 
 void lumo::TreeColumn::SetFixedPosition(int position)
 {
+    if (position == m_fixedPosition)
+        return;
     m_fixedPosition = position;
     m_left = position;
     m_model->View().ColumnsChanged();

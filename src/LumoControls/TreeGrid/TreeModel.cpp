@@ -118,12 +118,16 @@ void lumo::TreeModel::SetImageListIconHeight(int height)
 
 void lumo::TreeModel::SetColumnHeaderIconHeight(int height)
 {
+    if (height == m_columnHeaderIconHeight)
+        return;
     m_columnHeaderIconHeight = height;
     View().LayoutChanged();
 }
 
 void lumo::TreeModel::SetRowHeaderIconWidth(int width)
 {
+    if (width == m_rowHeaderIconWidth)
+        return;
     m_rowHeaderIconWidth = width;
     View().LayoutChanged();
 }

@@ -220,10 +220,12 @@ bool lumo::TreeNode::IsShown() const
 
 void lumo::TreeNode::SetState(unsigned mask, bool on)
 {
-    if (HasState(mask) == on)
-        return;
+    // The focus bit is the tree grid's own: the host's mask cannot change it.
     unsigned const changeable = mask & ~kNodeFocusBit;
-    m_state = static_cast<std::uint16_t>((m_state & ~changeable) | (on ? changeable : 0));
+    auto const state = static_cast<std::uint16_t>((m_state & ~changeable) | (on ? changeable : 0));
+    if (state == m_state)
+        return;
+    m_state = state;
     m_model->View().RowChanged(*this, false);
 }
 

@@ -27,21 +27,21 @@ HBITMAP CreateTestBitmap(int width, int height, std::function<COLORREF(int, int)
     return bitmap;
 }
 
-std::vector<COLORREF> ReadBitmapPixels(HBITMAP bitmap, int& width, int& height)
+BitmapPixels ReadBitmapPixels(HBITMAP bitmap)
 {
     BITMAP description{};
     GetObjectW(bitmap, sizeof(description), &description);
-    width = description.bmWidth;
-    height = description.bmHeight;
+    int const width = description.bmWidth;
+    int const height = description.bmHeight;
     BITMAPINFO info = TopDown32BitInfo(width, height);
     std::vector<DWORD> raw(static_cast<std::size_t>(width * height));
     HDC const screen = GetDC(nullptr);
     GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), raw.data(), &info, DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
-    std::vector<COLORREF> pixels(raw.size());
+    BitmapPixels read{width, height, std::vector<COLORREF>(raw.size())};
     for (std::size_t i = 0; i < raw.size(); ++i)
-        pixels[i] = RGB((raw[i] >> 16) & 0xFF, (raw[i] >> 8) & 0xFF, raw[i] & 0xFF);
-    return pixels;
+        read.pixels[i] = RGB((raw[i] >> 16) & 0xFF, (raw[i] >> 8) & 0xFF, raw[i] & 0xFF);
+    return read;
 }
 
 HICON CreateTestIcon(int size, std::function<COLORREF(int, int)> const& pixelAt,

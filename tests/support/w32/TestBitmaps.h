@@ -13,7 +13,18 @@ BITMAPINFO TopDown32BitInfo(int width, int height);
 HBITMAP CreateTestBitmap(int width, int height, std::function<COLORREF(int x, int y)> const& pixelAt);
 
 // Every pixel of a bitmap (selected into no context), rows from the top.
-std::vector<COLORREF> ReadBitmapPixels(HBITMAP bitmap, int& width, int& height);
+struct BitmapPixels
+{
+    int width = 0;
+    int height = 0;
+    std::vector<COLORREF> pixels;
+    COLORREF At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+    bool operator==(BitmapPixels const& other) const
+    {
+        return width == other.width && height == other.height && pixels == other.pixels;
+    }
+};
+BitmapPixels ReadBitmapPixels(HBITMAP bitmap);
 
 // An icon of the given size whose opaque pixels are given by pixelAt and whose transparent pixels are where
 // transparentAt says so.

@@ -89,14 +89,4 @@ TEST(Gradient2, ModeOneIsTheLinearGradientAndTheNeutralVariantRunsFromLightGreyT
     EXPECT_EQ(neutral.At(49, 0), DarkenColor(45, GetSysColor(COLOR_BTNFACE)));
 }
 
-TEST(Gradient2, ModeTwoWithThePlatformFillMeetsTheSecondColourAtThreeEighths)
-{
-    PixelCanvas canvas(3, 80);
-    GradientFillUse fill(true);
-    CDC dc(canvas.GetDC());
-    DrawGradient2(dc, RECT{0, 0, 3, 80}, 143, 240, 200, 120, 0, 2);
-    EXPECT_EQ(canvas.At(1, 0), HLS2RGB(143 | 200 << 8 | 240 << 16));
-    EXPECT_EQ(canvas.At(1, 30), HLS2RGB(143 | 120 << 8 | 240 << 16))
-        << "the second segment starts at 80 * 3 / 8";
-}
 } // namespace

@@ -38,22 +38,6 @@ TEST(ExportedColours, DarkenAndLightenRoundLikeThePlatformsMulDiv)
     }
 }
 
-TEST(ExportedColours, AllSevenAreReachableThroughTheImportLibrary)
-{
-    EXPECT_EQ(MidColor(0xFFFFFF, 0), 0xB2B2B2u);
-    EXPECT_EQ(MixedColor(0xFFFFFF, 0), 0xDBDBDBu);
-    EXPECT_EQ(RGB2HLS(0x0000FF), 0xF07800u);
-    EXPECT_EQ(HLS2RGB(0xF07800), 0x0000FFu);
-    EXPECT_EQ(HLS_TRANSFORM(0xFFFFFF, 100, 0), 0x0E0E0Eu);
-
-    // A host passes its own COLORREF variables, by value and by reference alike.
-    COLORREF const host = RGB(255, 0, 0);
-    EXPECT_EQ(DarkenColor(255, host), 0u);
-}
-} // namespace
-
-namespace
-{
 TEST(ExportedColourNames, StringsCrossTheLibraryBoundaryBothWays)
 {
     // The host builds the argument and frees the result; the library allocates the result.

@@ -49,23 +49,6 @@ TEST(RegionFromBitmap, ACheckerboardNeedsMoreThan2000Rectangles)
     DeleteObject(bitmap);
 }
 
-TEST(RegionFromBitmap, ToleranceWidensTheKeyAndStopsAt255)
-{
-    int const reds[] = {200, 239, 240, 248, 250, 255};
-    HBITMAP const bitmap = CreateTestBitmap(6, 1, [&](int x, int) { return RGB(reds[x], 0, 0); });
-    HRGN const exact = CreateHRGNFromHBITMAP(bitmap, RGB(248, 0, 0), 0);
-    ExpectRegionIs(exact, 6, 1, [&](int x, int) { return reds[x] != 248; }); // only red 248 is keyed out
-    // 240 + 100 would be 340: capped at 255, so 240 to 255 are keyed out (not a range that wrapped to 84).
-    HRGN const tolerant = CreateHRGNFromHBITMAP(bitmap, RGB(240, 0, 0), RGB(100, 0, 0));
-    ExpectRegionIs(tolerant, 6, 1, [&](int x, int) { return reds[x] < 240; });
-    HRGN const greenTolerance = CreateHRGNFromHBITMAP(bitmap, RGB(240, 1, 0), RGB(100, 5, 0));
-    ExpectRegionIs(greenTolerance, 6, 1, [](int, int) { return true; }) // green 0 is below the key's 1
-        ;
-    for (HRGN region : {exact, tolerant, greenTolerance})
-        DeleteObject(region);
-    DeleteObject(bitmap);
-}
-
 TEST(RegionFromBitmap, AnAllTransparentBitmapGivesAnEmptyRegionAndNoBitmapNone)
 {
     HBITMAP const bitmap = CreateTestBitmap(5, 5, [](int, int) { return kKey; });

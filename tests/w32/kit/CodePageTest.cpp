@@ -18,14 +18,11 @@ TEST(ConvertString, ReportsTheUtf16SizeWithItsTerminatorThenConverts)
 
     char const utf8[] = "h\xC3\xA9llo";
     EXPECT_EQ(_ConvertString(utf8, CP_UTF8, nullptr, 0, kCodePageUtf16), 12);
+    EXPECT_EQ(_ConvertString("", 1252, nullptr, 0, kCodePageUtf16), 2) << "empty text is just a terminator";
+    EXPECT_EQ(_GetCurrentCodePage(), GetACP());
 }
 
-TEST(ConvertString, EmptyTextIsJustATerminator)
-{
-    EXPECT_EQ(_ConvertString("", 1252, nullptr, 0, kCodePageUtf16), 2);
-}
-
-TEST(ConvertString, ConvertsWideToNarrowAndRefusesWhatDoesNotFit)
+TEST(ConvertString, ConvertsWideToNarrowAndRefusesWhatDoesNotFitOrAnUnknownCodePage)
 {
     wchar_t const wide[] = L"h\u00E9llo";
     char narrow[8] = {};
@@ -36,16 +33,7 @@ TEST(ConvertString, ConvertsWideToNarrowAndRefusesWhatDoesNotFit)
     EXPECT_EQ(_ConvertString(wide, kCodePageUtf16, small, sizeof(small), 1252), 0);
     wchar_t tiny[2];
     EXPECT_EQ(_ConvertString("abc", 1252, tiny, sizeof(tiny), kCodePageUtf16), 0);
-}
-
-TEST(ConvertString, AnUnknownCodePageOrNoTextGivesZero)
-{
     EXPECT_EQ(_ConvertString("abc", 12345, nullptr, 0, kCodePageUtf16), 0);
     EXPECT_EQ(_ConvertString(nullptr, 1252, nullptr, 0, kCodePageUtf16), 0);
-}
-
-TEST(ConvertString, TheCurrentCodePageIsTheProcessAnsiCodePage)
-{
-    EXPECT_EQ(_GetCurrentCodePage(), GetACP());
 }
 } // namespace

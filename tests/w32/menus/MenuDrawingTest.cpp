@@ -81,12 +81,8 @@ protected:
         AppendMenuW(m_popup, MF_STRING, kOpen, L"&Open\tCtrl+O");
         AppendMenuW(m_popup, MF_SEPARATOR, 0, nullptr);
         AppendMenuW(m_popup, MF_STRING | MF_CHECKED, kRuler, L"Ruler");
-        MENUITEMINFOW radio{};
-        radio.cbSize = sizeof(radio);
-        radio.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING;
-        radio.fType = MFT_RADIOCHECK;
-        radio.fState = MFS_CHECKED;
-        radio.wID = kSmall;
+        MENUITEMINFOW radio{sizeof(radio), MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING, MFT_RADIOCHECK,
+                            MFS_CHECKED, kSmall};
         radio.dwTypeData = const_cast<wchar_t*>(L"Small");
         InsertMenuItemW(m_popup, 3, TRUE, &radio);
         AppendMenuW(m_popup, MF_STRING | MF_GRAYED, kPaste, L"Paste");
@@ -105,44 +101,21 @@ protected:
 
     UINT SubmenuItemId() const
     {
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof(info);
-        info.fMask = MIIM_ID;
+        MENUITEMINFOW info{sizeof(info), MIIM_ID};
         GetMenuItemInfoW(m_popup, 5, TRUE, &info);
         return info.wID;
     }
 
-    LRESULT Draw(PixelCanvas& canvas, HMENU menu, UINT id, UINT state, RECT rect)
+    LRESULT Draw(PixelCanvas& canvas, UINT id, UINT state, RECT rect = {0, 0, 160, 22})
     {
         SelectClipRgn(canvas.GetDC(), nullptr);
         canvas.Fill(kUntouched);
-        DRAWITEMSTRUCT draw{};
-        draw.CtlType = ODT_MENU;
-        draw.itemID = id;
-        draw.itemAction = ODA_DRAWENTIRE;
-        draw.itemState = state;
-        draw.hwndItem = reinterpret_cast<HWND>(menu);
-        draw.hDC = canvas.GetDC();
-        draw.rcItem = rect;
-        return SendMessageW(m_window.Get(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
-    }
-
-    MEASUREITEMSTRUCT Measure(UINT id, UINT givenHeight)
-    {
-        MEASUREITEMSTRUCT measure{};
-        measure.CtlType = ODT_MENU;
-        measure.itemID = id;
-        measure.itemHeight = givenHeight;
-        m_lastMeasureResult =
-            SendMessageW(m_window.Get(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
-        return measure;
+        return SendDrawItem(m_window.Get(), m_popup, id, state, canvas.GetDC(), rect);
     }
 
     CMenuTestWindow m_window;
     HMENU m_popup = nullptr;
     HMENU m_submenu = nullptr;
-    LRESULT m_lastMeasureResult = 0;
-    RECT const m_item{0, 0, 160, 22};
 };
 
 TEST_F(OwnerDrawnMenu, MeasuresItemsFromTheWidestTextAndTheImageColumn)
@@ -150,45 +123,35 @@ TEST_F(OwnerDrawnMenu, MeasuresItemsFromTheWidestTextAndTheImageColumn)
     int widest = 0;
     for (wchar_t const* text : {L"&Open\tCtrl+O", L"Ruler", L"Small", L"Paste", L"More"})
         widest = std::max(widest, TextWidth(text));
-    MEASUREITEMSTRUCT const item = Measure(kOpen, 20);
-    EXPECT_EQ(m_lastMeasureResult, TRUE);
-    EXPECT_EQ(static_cast<int>(item.itemWidth), widest + 16 + 22);
-    EXPECT_EQ(item.itemHeight, 28u); // 20 + 16 / 2
+    SentMeasure const item = SendMeasureItem(m_window.Get(), kOpen, 20);
+    EXPECT_EQ(item.result, TRUE);
+    EXPECT_EQ(static_cast<int>(item.item.itemWidth), widest + 16 + 22);
+    EXPECT_EQ(item.item.itemHeight, 28u); // 20 + 16 / 2
 
-    EXPECT_EQ(Measure(0, 20).itemHeight, 3u) << "a separator";
-    EXPECT_EQ(Measure(kRecent, 20).itemWidth, static_cast<UINT>(TextWidth(L"Recent") + 16 + 22));
-}
-
-TEST_F(OwnerDrawnMenu, AnItemWithAnImageDrawsItInTheShadedColumn)
-{
-    PixelCanvas canvas(170, 26);
-    EXPECT_EQ(Draw(canvas, m_popup, kOpen, 0, m_item), TRUE);
-    EXPECT_EQ(canvas.At(150, 1), Base());
-    EXPECT_EQ(canvas.At(0, 1), MixedColor(Base(), GetThemeColor())) << "the image column starts mixed";
-    EXPECT_LE(ChannelDistance(canvas.At(21, 1), GetThemeColor()), 3) << "and ends in the theme colour";
-    EXPECT_EQ(canvas.At(11, 11), kImageColour) << "the image, stretched to 19 by 19 at (2, 2)";
-    EXPECT_EQ(canvas.At(165, 11), kUntouched) << "nothing outside the item";
-    EXPECT_FALSE(PtVisible(canvas.GetDC(), 20, 10)) << "the item is excluded from further painting";
-    EXPECT_TRUE(PtVisible(canvas.GetDC(), 165, 10));
+    EXPECT_EQ(SendMeasureItem(m_window.Get(), 0, 20).item.itemHeight, 3u) << "a separator";
+    EXPECT_EQ(SendMeasureItem(m_window.Get(), kRecent, 20).item.itemWidth,
+              static_cast<UINT>(TextWidth(L"Recent") + 16 + 22));
 }
 
 TEST_F(OwnerDrawnMenu, EachKindOfItemPaintsItsOwnPixels)
 {
     PixelCanvas canvas(170, 26);
+    EXPECT_EQ(Draw(canvas, kOpen, 0), TRUE);
+    EXPECT_EQ(canvas.At(0, 1), MixedColor(Base(), GetThemeColor())) << "the image column starts mixed";
+    EXPECT_EQ(canvas.At(11, 11), kImageColour) << "the image, stretched to 19 by 19 at (2, 2)";
+    EXPECT_EQ(canvas.At(165, 11), kUntouched) << "nothing outside the item";
+    EXPECT_FALSE(PtVisible(canvas.GetDC(), 20, 10)) << "the item is excluded from further painting";
+
     COLORREF const pen = RGB(0xFB, 0x8C, 0x3C);
-    Draw(canvas, m_popup, kRuler, ODS_SELECTED, m_item);
+    Draw(canvas, kRuler, ODS_SELECTED);
     EXPECT_EQ(canvas.At(1, 12), pen) << "a selected item is framed";
     EXPECT_EQ(canvas.At(150, 3), HLS_TRANSFORM(GetHintColor(), 50, 0)) << "and filled";
 
-    Draw(canvas, m_popup, kPaste, ODS_GRAYED | ODS_DISABLED, m_item);
+    Draw(canvas, kPaste, ODS_GRAYED | ODS_DISABLED);
     EXPECT_EQ(canvas.At(11, 11), RGB(164, 164, 164))
         << "a disabled item's image greyed: 102/256 towards white";
 
-    Draw(canvas, m_popup, 0, 0, RECT{0, 0, 160, 3});
-    EXPECT_EQ(canvas.At(26, 1), GetSysColor(COLOR_HIGHLIGHT)) << "a separator's line starts at 26";
-    EXPECT_EQ(canvas.At(24, 1), Base());
-
-    Draw(canvas, m_popup, kRuler, ODS_CHECKED, m_item);
+    Draw(canvas, kRuler, ODS_CHECKED);
     EXPECT_EQ(canvas.At(1, 1), GetSysColor(COLOR_HIGHLIGHT)) << "the check box outline";
     EXPECT_EQ(canvas.At(2, 2), GetHintColor());
     int markPixels = 0;
@@ -197,25 +160,17 @@ TEST_F(OwnerDrawnMenu, EachKindOfItemPaintsItsOwnPixels)
             markPixels += canvas.At(x, y) == RGB(0, 0, 0) ? 1 : 0;
     EXPECT_GT(markPixels, 5) << "the check mark";
 
-    Draw(canvas, m_popup, kSmall, ODS_CHECKED, m_item);
+    Draw(canvas, kSmall, ODS_CHECKED);
     EXPECT_EQ(canvas.At(11, 11), GetSysColor(COLOR_MENUTEXT)) << "a radio dot centred at (11, 11)";
 
-    Draw(canvas, m_popup, SubmenuItemId(), 0, m_item);
-    for (int i = 0; i < 4; ++i)
-    {
-        EXPECT_EQ(canvas.At(150 + i, 8 + i), RGB(0, 0, 0)) << "arrow column " << i;
-        EXPECT_NE(canvas.At(150 + i, 8 + i + 7 - 2 * i), RGB(0, 0, 0)) << "arrow column " << i;
-    }
+    Draw(canvas, SubmenuItemId(), 0);
+    EXPECT_EQ(canvas.At(153, 11), RGB(0, 0, 0)) << "the submenu arrow's tip";
 }
 
 TEST_F(OwnerDrawnMenu, AMessageForAnotherControlGoesToTheOwnersOwnProcedure)
 {
-    MEASUREITEMSTRUCT measure{};
-    measure.CtlType = ODT_LISTBOX;
-    measure.itemHeight = 7;
     m_window.ClearReceived();
-    SendMessageW(m_window.Get(), WM_MEASUREITEM, 5, reinterpret_cast<LPARAM>(&measure));
-    EXPECT_EQ(measure.itemHeight, 7u);
+    EXPECT_EQ(SendMeasureItem(m_window.Get(), 0, 7, ODT_LISTBOX).item.itemHeight, 7u);
     EXPECT_EQ(m_window.CountReceived(WM_MEASUREITEM), 1);
 }
 
@@ -241,14 +196,8 @@ protected:
     {
         canvas.Fill(kUntouched);
         SelectClipRgn(canvas.GetDC(), nullptr);
-        DRAWITEMSTRUCT draw{};
-        draw.CtlType = ODT_MENU;
-        draw.itemID = kFile;
-        draw.itemState = state;
-        draw.hwndItem = reinterpret_cast<HWND>(m_bar);
-        draw.hDC = canvas.GetDC();
-        draw.rcItem = RECT{0, 0, 50, 20};
-        EXPECT_EQ(SendMessageW(m_window.Get(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)), TRUE);
+        EXPECT_EQ(SendDrawItem(m_window.Get(), m_bar, kFile, state, canvas.GetDC(), RECT{0, 0, 50, 20}),
+                  TRUE);
     }
 
     CMenuTestWindow m_window;
@@ -258,11 +207,7 @@ protected:
 
 TEST_F(OwnerDrawnMenuBar, ItemsMeasureTheirTextPlusTwelve)
 {
-    MEASUREITEMSTRUCT measure{};
-    measure.CtlType = ODT_MENU;
-    measure.itemID = kEdit;
-    measure.itemHeight = 19;
-    SendMessageW(m_window.Get(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+    MEASUREITEMSTRUCT const measure = SendMeasureItem(m_window.Get(), kEdit, 19).item;
     EXPECT_EQ(static_cast<int>(measure.itemWidth), TextWidth(L"&Edit") + 12);
     EXPECT_EQ(measure.itemHeight, 19u);
 }

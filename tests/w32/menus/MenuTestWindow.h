@@ -40,6 +40,15 @@ private:
     std::function<void()> m_action;
 };
 
+// What the platform sends a menu's owner to measure or draw one item; the message's result is kept.
+struct SentMeasure
+{
+    MEASUREITEMSTRUCT item;
+    LRESULT result;
+};
+SentMeasure SendMeasureItem(HWND owner, UINT id, UINT givenHeight = 0, UINT controlType = ODT_MENU);
+LRESULT SendDrawItem(HWND owner, HMENU menu, UINT id, UINT state, HDC dc, RECT const& rect);
+
 // A host's own subclass of a window (installed after whatever is there): counts what reaches it and
 // passes everything on.
 class CHostSubclass

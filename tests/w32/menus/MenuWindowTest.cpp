@@ -3,6 +3,7 @@
 // (Wine does not announce its menu windows, so a real menu cannot show this part.)
 #include "LumoCtrls/LumoCtrls.h"
 #include "menus/MenuTestWindow.h"
+#include "w32/PixelCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -82,13 +83,7 @@ TEST_F(MenuWindow, TheFrameIsThinnerAndTheWindowSmallerAndHigher)
     EXPECT_EQ(client.left, unsubclassed.left - 2);
     EXPECT_EQ(client.bottom, unsubclassed.bottom + 2);
 
-    WINDOWPOS position{};
-    position.hwnd = m_menuWindow;
-    position.x = 100;
-    position.y = 100;
-    position.cx = 80;
-    position.cy = 60;
-    position.flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    WINDOWPOS position{m_menuWindow, nullptr, 100, 100, 80, 60, SWP_NOZORDER | SWP_NOACTIVATE};
     SendMessageW(m_menuWindow, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&position));
     EXPECT_EQ(position.cx, 76);
     EXPECT_EQ(position.cy, 56);
@@ -107,22 +102,9 @@ TEST_F(MenuWindow, TheFrameIsOneBlackPixelWithTheDropGap)
     HMENU const bar = CreateMenu();
     AppendMenuW(bar, MF_STRING, 21, L"&File");
     CLumoControls::RegisterMenu(m_owner.Get(), bar, 1);
-    HDC const screen = GetDC(nullptr);
-    HDC const memory = CreateCompatibleDC(screen);
-    HBITMAP const bitmap = CreateCompatibleBitmap(screen, 60, 20);
-    HGDIOBJ const previous = SelectObject(memory, bitmap);
-    DRAWITEMSTRUCT draw{};
-    draw.CtlType = ODT_MENU;
-    draw.itemID = 21;
-    draw.itemState = ODS_SELECTED;
-    draw.hwndItem = reinterpret_cast<HWND>(bar);
-    draw.hDC = memory;
-    draw.rcItem = RECT{0, 0, 30, 20}; // the open item's highlight is 30 - 4 - 2 = 24 wide
-    SendMessageW(m_owner.Get(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    PixelCanvas canvas(60, 20);
+    // The open item's highlight is 30 - 4 - 2 = 24 wide.
+    SendDrawItem(m_owner.Get(), bar, 21, ODS_SELECTED, canvas.GetDC(), RECT{0, 0, 30, 20});
 
     Announce();
     ShowWindow(m_menuWindow, SW_SHOWNOACTIVATE);
@@ -141,20 +123,14 @@ TEST_F(MenuWindow, TheFrameIsOneBlackPixelWithTheDropGap)
 TEST_F(MenuWindow, PrintingPaintsTheItemsThroughTheirOwner)
 {
     Announce();
-    HDC const screen = GetDC(nullptr);
-    HDC const memory = CreateCompatibleDC(screen);
-    HBITMAP const bitmap = CreateCompatibleBitmap(screen, 80, 60);
-    HGDIOBJ const previous = SelectObject(memory, bitmap);
+    PixelCanvas canvas(80, 60);
+    HDC const memory = canvas.GetDC();
     CSentMessageRecorder sent(m_owner.Get());
     SendMessageW(m_menuWindow, WM_PRINT, reinterpret_cast<WPARAM>(memory), PRF_NONCLIENT | PRF_CLIENT);
     EXPECT_EQ(GetPixel(memory, 0, 0), RGB(0, 0, 0)) << "the frame";
     EXPECT_EQ(sent.Count(WM_DRAWITEM), 2) << "each item, through its owner";
     SendMessageW(m_menuWindow, WM_PRINT, reinterpret_cast<WPARAM>(memory), PRF_CHECKVISIBLE | PRF_CLIENT);
     EXPECT_EQ(sent.Count(WM_DRAWITEM), 2) << "a print of what is visible is left to the default procedure";
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
 }
 
 TEST_F(MenuWindow, HidingOrDestroyingGivesTheWindowBack)

@@ -86,30 +86,6 @@ TEST(Gradient, DescendingChannelsRoundAwayFromZero)
     EXPECT_EQ(lumo::BandColor(0xFFABCDEF, 0x000000, 0, 0), 0xABCDEFu);
 }
 
-TEST(Gradient, ARunOfTwoIsOneBandOfTheStartColour)
-{
-    Recorder recorder;
-    lumo::PlanGradient(recorder, Rect{0, 0, 2, 1}, 0x111111, 0x999999, true, false);
-    std::vector<Operation> const expected = {FillOp({0, 0, 2, 1}, 0x999999), FillOp({0, 0, 2, 1}, 0x111111)};
-    EXPECT_EQ(recorder.operations, expected);
-}
-
-TEST(Gradient, AOnePixelRunIsOnlyTheEndFill)
-{
-    Recorder recorder;
-    lumo::PlanGradient(recorder, Rect{0, 0, 1, 9}, 0x111111, 0x999999, true, false);
-    std::vector<Operation> const expected = {FillOp({0, 0, 1, 9}, 0x999999)};
-    EXPECT_EQ(recorder.operations, expected);
-}
-
-TEST(Gradient, WithThePlatformFillItIsOneLinearRectangle)
-{
-    Recorder recorder;
-    lumo::PlanGradient(recorder, Rect{1, 2, 30, 40}, 0xAA, 0xBB, false, true);
-    std::vector<Operation> const expected = {{true, {1, 2, 30, 40}, 0xAA, 0xBB, false}};
-    EXPECT_EQ(recorder.operations, expected);
-}
-
 TEST(TwoSegmentGradient, ModeOneIsTheLinearGradientOfTheTwoHlsColours)
 {
     for (bool fill : {false, true})

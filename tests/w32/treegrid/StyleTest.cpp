@@ -124,35 +124,6 @@ TEST(TreeGridStyles, TheHostFillsTheDefaultStylesOfLookHostAndHearsOfEveryStyle)
     cell->GetTextColor(CTreeGrid::STATE_HISELECT);
     cell->GetFont(CTreeGrid::STATE_PUSH);
     EXPECT_EQ(handler.created.size(), 3u);
-
-    std::set<CTreeGrid::IDrawStyle*> used;
-    grid.GetDefaultStyle(CTreeGrid::OBJECT_GRID);
-    grid.SetEventsHandler(nullptr);
-    grid.GetDefaultStyle(CTreeGrid::OBJECT_ROW); // nobody fills it: nothing set
-    grid.EnumerateUsedStyles(used);
-    EXPECT_EQ(used.size(), 4u); // progress, cell, check box (filled) and grid; not the row
-    EXPECT_EQ(used.count(progress), 1u);
-    EXPECT_EQ(used.count(grid.GetDefaultStyle(CTreeGrid::OBJECT_ROW)), 0u);
-}
-
-TEST(TreeGridStyles, BorderStylesThroughTheTreeGrid)
-{
-    CTreeGrid grid(CTreeGrid::LOOK_THEME);
-    std::vector<CTreeGrid::TPen> pens;
-    grid.GetBorderStyle(L"blue-border", pens);
-    ASSERT_EQ(pens.size(), 1u);
-    EXPECT_EQ(pens[0].kind, 1u);
-    EXPECT_EQ(pens[0].color, GetDarkenThemeColor());
-    grid.DefineBorderStyle(L"double", {CTreeGrid::TPen{1, 0}, CTreeGrid::TPen{3, 0xFF}});
-    std::set<std::wstring> names;
-    grid.EnumerateBorderStyles(names);
-    EXPECT_EQ(names.size(), 5u);
-    CTreeGrid::IDrawStyle* const header = grid.GetDefaultStyle(CTreeGrid::OBJECT_COLUMN_HEADER);
-    EXPECT_EQ(header->GetBorderWidth(CTreeGrid::STATE_HOVER, 2), 1);
-    header->GetPaintStyle(CTreeGrid::STATE_HOVER)->SetBorder(L"double", 2);
-    EXPECT_EQ(header->GetBorderWidth(CTreeGrid::STATE_HOVER, 2), 2);
-    grid.RemoveBorderStyle(L"double");
-    EXPECT_EQ(header->GetBorderWidth(CTreeGrid::STATE_HOVER, 2), 0);
 }
 
 } // namespace

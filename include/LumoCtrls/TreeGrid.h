@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "LumoCtrls/Export.h"
+#include "LumoCtrls/ResourceTracker.h"
 #include "LumoCtrls/SharedHandle.h"
 
 class CLumoImage;
@@ -163,6 +164,20 @@ public:
     CTreeGrid(CTreeGrid const&) = delete;
     CTreeGrid& operator=(CTreeGrid const&) = delete;
 
+    // --- The window. Create makes the tree grid's window as a child of parent (hidden until Show) and
+    // throws CWindowsApiFailed when it cannot; Destroy destroys it (the model stays).
+    CWnd& Create(CWnd const& parent);
+    void Destroy();
+    CWnd const& GetWindow() const; // holds no window before Create and after Destroy
+    void Show(bool show);
+    void Enable(bool enable);
+    void Resize(RECT const& rect); // in the parent's client coordinates
+    // Lays everything out again and repaints (after SetLockedUpdate(false), for instance).
+    void Refresh();
+    // The client area less the insets (borders, padding, scroll bars).
+    int GetClientWidth() const;
+    int GetClientHeight() const;
+
     // --- Lifetime and settings.
     void SetData(void* data);
     void* GetData() const;
@@ -249,11 +264,42 @@ public:
     unsigned GetFloatControlCount() const;
     IFloatControl& GetFloatControl(unsigned index) const; // std::out_of_range beyond the count
 
+    // Brings the control into view: collapsed ancestors are expanded, the page scrolls so that the row is
+    // shown (unless horizontalOnly) and the column too (centred with centre). A free float control only
+    // scrolls horizontally, and only with horizontalOnly.
+    void EnsureVisible(IFloatControl const& control, bool centre = false, bool horizontalOnly = false);
+    // A part of the control's layout in client coordinates; empty when absent or not shown.
+    RECT GetRect(IFloatControl const& control, EItem item);
+
     // --- Cell selection, kept in ascending row order.
     void SelectCell(ICell& cell);
     void UnselectCell(ICell& cell);
     void ClearCellsSelection();
     void GetSelectedCells(std::vector<ICell*>& cells) const;
+
+    // --- Hit testing, at client points.
+    EHitTest HitTest(POINT const& point, IColumn*& column, INode*& node, IFloatControl*& control);
+    IColumn* GetColumnFromPosition(POINT const& point);
+    INode* GetNodeFromPosition(POINT const& point); // a point on a boundary belongs to the upper row
+    IFloatControl* GetFloatControlFromPosition(POINT const& point);
+
+    // --- Scrolling. Rows scroll by whole rows: the vertical position is the top of the top visible row.
+    POINT GetScrollPosition();
+    void SetHorizontalScrollPosition(int x);
+    void SetVerticalScrollPosition(int y);
+    int GetHorizontalScrollRange();
+    int GetVerticalScrollRange();
+    void SetHorizontalScrollStep(unsigned step); // at least 5
+    unsigned GetHorizontalScrollStep() const;
+    void SetShowHorizontalScrollBar(bool show); // false: never shown
+    void SetShowVerticalScrollBar(bool show);
+    bool IsHorizontalScrollBarVisible();
+    bool IsVerticalScrollBarVisible();
+    void GetHorizontalScrollRect(RECT& rect);
+    void GetVerticalScrollRect(RECT& rect);
+    void GetScrollBarWnds(std::vector<HWND>& windows) const; // cleared, then horizontal and vertical
+    INode* GetTopVisibleNode();
+    INode* GetBottomVisibleNode();
 
     // --- Grid lines.
     void SetGridLinesStyle(ELineStyle style, bool on);

@@ -103,7 +103,7 @@ TEST_F(TreeModelTest, ColumnsInsertAtAClampedIndexMoveAndGoWithTheirReferences)
     TreeColumn& b = Column("b");
     events.refuse.insert("ColumnMayInsert x 2");
     EXPECT_FALSE(model.InsertColumn(99, L"", 50, const_cast<char*>("x")));
-    TreeColumn& c = Column("c");
+    Column("c");
     EXPECT_EQ(events.Take(),
               (Lines{"ColumnMayInsert a 0", "ColumnInserted a", "ColumnMayInsert b 1", "ColumnInserted b",
                      "ColumnMayInsert x 2 (refused)", "ColumnMayInsert c 2", "ColumnInserted c"}));

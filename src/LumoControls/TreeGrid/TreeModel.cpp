@@ -79,6 +79,7 @@ void lumo::TreeModel::SetGridLinesStyle(unsigned bits, bool on)
     if (lineBits == m_lineBits)
         return;
     m_lineBits = lineBits;
+    m_rows.ForgetAll();
     View().RowsChanged(nullptr); // horizontal lines add a pixel to every row
 }
 
@@ -96,6 +97,7 @@ void lumo::TreeModel::SetMinimumCellHeight(unsigned height)
     if (height == m_minimumCellHeight)
         return;
     m_minimumCellHeight = height;
+    m_rows.ForgetAll();
     View().RowsChanged(nullptr);
 }
 
@@ -113,6 +115,7 @@ void lumo::TreeModel::SetImageListIconHeight(int height)
     if (height == m_imageListIconHeight)
         return;
     m_imageListIconHeight = height;
+    m_rows.ForgetAll();
     View().RowsChanged(nullptr);
 }
 
@@ -455,7 +458,7 @@ lumo::TreeNode* lumo::TreeModel::InsertNode(TreeNode* parent, TreeNode* after, v
     }
     Link(*node, parentNode, after);
     ++m_nodeCount;
-    m_rows.ChangedAt(*node);
+    m_rows.Showing(*node);
     View().RowsChanged(node);
     m_events.NodeInserted(*node);
     return node;
@@ -487,7 +490,7 @@ bool lumo::TreeModel::RemoveSubtree(TreeNode& top)
         }
         path.pop_back();
         TreeNode const* const before = m_rows.PreviousShown(current);
-        m_rows.ChangedAt(current);
+        m_rows.Hiding(current);
         Unlink(current);
         --m_nodeCount;
         View().RowsChanged(before);
@@ -513,7 +516,7 @@ bool lumo::TreeModel::MoveNodeTo(TreeNode& node, TreeNode* parent, TreeNode* aft
     Unlink(node);
     Link(node, target, after);
     SetLevels(node, target.m_level + 1);
-    m_rows.ChangedAt(node);
+    m_rows.Showing(node);
     View().RowsChanged(&node);
     ForgetNode(node);
     if (node.m_extras != nullptr)
@@ -582,6 +585,10 @@ bool lumo::TreeModel::ExpandNode(TreeNode& node, bool expanded)
     if (node.IsExpanded() != showsChildren)
     {
         m_rows.ChangedAfter(node);
+        if (expanded)
+            for (TreeNode* child = node.GetFirstVisibleChild(); child != nullptr;
+                 child = child->GetNextVisibleSibling())
+                m_rows.Showing(*child);
         m_selection.RowsMoved();
     }
     if (node.m_firstChild != nullptr)
@@ -609,14 +616,15 @@ bool lumo::TreeModel::ExpandNode(TreeNode& node, bool expanded)
 void lumo::TreeModel::NodeVisibilityChanged(TreeNode& node)
 {
     if (node.IsVisible())
-        m_rows.ChangedAt(node);
+        m_rows.Showing(node);
     m_selection.RowsMoved();
     m_events.NodeVisibilityChanged(node);
     View().RowsChanged(&node);
 }
 
-void lumo::TreeModel::NodeHeightChanged(TreeNode& node)
+void lumo::TreeModel::NodeHeightChanged(TreeNode& node, unsigned before)
 {
+    m_rows.HeightChanged(node, before);
     View().RowsChanged(&node);
 }
 
@@ -829,6 +837,8 @@ void lumo::TreeModel::ForgetNode(TreeNode const& node)
         m_references.hoverRowHeader = nullptr;
     if (m_references.pressedRowHeader == &node)
         m_references.pressedRowHeader = nullptr;
+    if (m_references.topRow == &node)
+        m_references.topRow = nullptr;
 }
 
 void lumo::TreeModel::ForgetColumn(TreeColumn const& column)

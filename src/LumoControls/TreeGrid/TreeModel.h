@@ -9,7 +9,7 @@
 
 #include "LumoControls/TreeGrid/CellSelection.h"
 #include "LumoControls/TreeGrid/ObjectPool.h"
-#include "LumoControls/TreeGrid/RowIndexer.h"
+#include "LumoControls/TreeGrid/RowPositions.h"
 #include "LumoControls/TreeGrid/StyleTypes.h"
 #include "LumoControls/TreeGrid/TreeControls.h"
 #include "LumoControls/TreeGrid/TreeEvents.h"
@@ -55,6 +55,7 @@ struct TreeReferences
     TreeNode* pressedRowHeader = nullptr;
     TreeColumn* hoverColumnHeader = nullptr;
     TreeColumn* pressedColumnHeader = nullptr;
+    TreeNode* topRow = nullptr; // the top visible row (null: the row at the vertical scroll position)
 };
 
 class TreeModel
@@ -142,7 +143,7 @@ public:
     // The number of levels in use (1 for only top-level nodes, 0 for none); shownOnly counts shown rows only.
     int GetNodeMaxDepth(bool shownOnly) const;
     void SetExpandNodeAndDescendants(TreeNode& node, bool expanded);
-    RowIndexer& Rows() { return m_rows; }
+    RowPositions& Rows() { return m_rows; }
 
     // --- Cells and float controls.
     TreeCell* RenewCell(TreeNode& node, TreeColumn& column); // a fresh cell replaces any there was
@@ -165,7 +166,7 @@ public:
     // --- What the model's objects ask of it (not for the host).
     bool ExpandNode(TreeNode& node, bool expanded);
     void NodeVisibilityChanged(TreeNode& node);
-    void NodeHeightChanged(TreeNode& node);
+    void NodeHeightChanged(TreeNode& node, unsigned before); // before: its height until now
     void ColumnVisibilityChanged(TreeColumn& column);
     void ColumnTitleChanged(TreeColumn& column);
     std::unique_ptr<DrawStyle> MakeStyle(StyleClass kind, ObjectType type, StyleRole role, void const* owner);
@@ -210,7 +211,7 @@ private:
     std::vector<TreeColumn*> m_columns;
     std::vector<FreeFloatControl*> m_floatControls;
     CellSelection m_selection;
-    RowIndexer m_rows;
+    RowPositions m_rows;
     TreeReferences m_references;
     TreeColumn* m_treeColumn = nullptr;
     TreeColumn* m_lockColumn = nullptr;

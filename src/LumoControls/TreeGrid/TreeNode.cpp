@@ -154,8 +154,9 @@ void lumo::TreeNode::SetHeight(unsigned height)
         std::min(std::max(height, static_cast<unsigned>(m_minHeight)), static_cast<unsigned>(m_maxHeight));
     if (clamped == m_height)
         return;
+    unsigned const before = GetHeight();
     m_height = clamped;
-    m_model->NodeHeightChanged(*this);
+    m_model->NodeHeightChanged(*this, before);
 }
 
 void lumo::TreeNode::SetMinHeight(unsigned height)
@@ -167,8 +168,9 @@ void lumo::TreeNode::SetMinHeight(unsigned height)
     m_minHeight = minimum;
     if (m_height < m_minHeight)
     {
+        unsigned const before = GetHeight();
         m_height = m_minHeight;
-        m_model->NodeHeightChanged(*this);
+        m_model->NodeHeightChanged(*this, before);
     }
 }
 
@@ -177,8 +179,9 @@ void lumo::TreeNode::SetMaxHeight(unsigned height)
     m_maxHeight = std::max(height, static_cast<unsigned>(m_minHeight));
     if (m_height > m_maxHeight)
     {
+        unsigned const before = GetHeight();
         m_height = m_maxHeight;
-        m_model->NodeHeightChanged(*this);
+        m_model->NodeHeightChanged(*this, before);
     }
 }
 
@@ -283,6 +286,11 @@ lumo::ObjStyle* lumo::TreeNode::FindCellStyle() const
 int lumo::TreeNode::GetRowIndex()
 {
     return m_model->Rows().IndexOf(*this);
+}
+
+int lumo::TreeNode::GetLayoutIndex() const
+{
+    return m_model->Rows().KnownIndexOf(*this);
 }
 
 bool lumo::TreeNode::SetRowIndex(int index)

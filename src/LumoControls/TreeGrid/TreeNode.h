@@ -102,10 +102,7 @@ public:
     int GetRowIndex(); // recomputed when stale; -1 for a node that is not shown
     int GetCachedRowIndex() const { return m_rowIndex; }
     bool SetRowIndex(int index); // false when unchanged
-    int GetLayoutIndex() const { return m_layoutIndex; }
-    void SetLayoutIndex(int index) { m_layoutIndex = index; }
-    int GetTop() const { return m_top; } // content y of the row, -1 when it must be computed again
-    void SetTop(int top) { m_top = top; }
+    int GetLayoutIndex() const;  // the index the layout last gave the row, -1 when not current
 
     // --- Cells: the node's cell in a column. Every node has one in every column (made when first asked
     // for) unless it was removed.
@@ -115,7 +112,7 @@ public:
 
 private:
     friend class TreeModel;
-    friend class RowIndexer;
+    friend class RowPositions;
 
     static constexpr std::uint8_t kExpanded = 0x01;
     static constexpr std::uint8_t kVisible = 0x02;
@@ -184,7 +181,6 @@ private:
     std::uint32_t m_maxHeight = kUnboundedHeight;
     std::int32_t m_level;
     std::int32_t m_rowIndex = -1;
-    std::int32_t m_layoutIndex = -1;
     std::int32_t m_top = -1;
     std::uint16_t m_state = 0;
     std::uint16_t m_headerState = 0;

@@ -14,14 +14,18 @@ namespace
 {
 bool IsOwnerDrawn(HMENU menu, int position)
 {
-    MENUITEMINFOW info{sizeof(info), MIIM_FTYPE};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE;
     GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
     return (info.fType & MFT_OWNERDRAW) != 0;
 }
 
 HBRUSH MenuBackground(HMENU menu)
 {
-    MENUINFO info{sizeof(info), MIM_BACKGROUND};
+    MENUINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIM_BACKGROUND;
     GetMenuInfo(menu, &info);
     return info.hbrBack;
 }
@@ -113,7 +117,9 @@ TEST_F(MenuBehaviour, TheEndOfUseGivesBackItemsBackgroundsAndWindowProcedure)
     HMENU const bar = CreateMenu();
     AppendMenuW(bar, MF_STRING, 21, L"&File");
     HBRUSH const own = CreateSolidBrush(RGB(1, 99, 7));
-    MENUINFO info{sizeof(info), MIM_BACKGROUND};
+    MENUINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIM_BACKGROUND;
     info.hbrBack = own;
     SetMenuInfo(popup, &info);
     LONG_PTR const ownProcedure = GetWindowLongPtrW(m_window.Get(), GWLP_WNDPROC);

@@ -81,8 +81,12 @@ protected:
         AppendMenuW(m_popup, MF_STRING, kOpen, L"&Open\tCtrl+O");
         AppendMenuW(m_popup, MF_SEPARATOR, 0, nullptr);
         AppendMenuW(m_popup, MF_STRING | MF_CHECKED, kRuler, L"Ruler");
-        MENUITEMINFOW radio{sizeof(radio), MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING, MFT_RADIOCHECK,
-                            MFS_CHECKED, kSmall};
+        MENUITEMINFOW radio{};
+        radio.cbSize = sizeof(radio);
+        radio.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING;
+        radio.fType = MFT_RADIOCHECK;
+        radio.fState = MFS_CHECKED;
+        radio.wID = kSmall;
         radio.dwTypeData = const_cast<wchar_t*>(L"Small");
         InsertMenuItemW(m_popup, 3, TRUE, &radio);
         AppendMenuW(m_popup, MF_STRING | MF_GRAYED, kPaste, L"Paste");
@@ -101,7 +105,9 @@ protected:
 
     UINT SubmenuItemId() const
     {
-        MENUITEMINFOW info{sizeof(info), MIIM_ID};
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_ID;
         GetMenuItemInfoW(m_popup, 5, TRUE, &info);
         return info.wID;
     }

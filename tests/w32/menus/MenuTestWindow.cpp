@@ -98,13 +98,13 @@ LRESULT CALLBACK CHostSubclass::Procedure(HWND window, UINT message, WPARAM wPar
 
 SentMeasure SendMeasureItem(HWND owner, UINT id, UINT givenHeight, UINT controlType)
 {
-    SentMeasure sent{{controlType, 0, id, 0, givenHeight}, 0};
+    SentMeasure sent{{controlType, 0, id, 0, givenHeight, 0}, 0};
     sent.result = SendMessageW(owner, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&sent.item));
     return sent;
 }
 
 LRESULT SendDrawItem(HWND owner, HMENU menu, UINT id, UINT state, HDC dc, RECT const& rect)
 {
-    DRAWITEMSTRUCT draw{ODT_MENU, 0, id, ODA_DRAWENTIRE, state, reinterpret_cast<HWND>(menu), dc, rect};
+    DRAWITEMSTRUCT draw{ODT_MENU, 0, id, ODA_DRAWENTIRE, state, reinterpret_cast<HWND>(menu), dc, rect, 0};
     return SendMessageW(owner, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
 }

@@ -51,7 +51,7 @@ public:
     IDrawStyle* GetRowStyle() override { return InterfaceOf(&TreeNode::GetRowStyle()); }
     void SetData(void* data) override { TreeNode::SetData(data); }
     void* GetData() const override { return TreeNode::GetData(); }
-    RECT GetRowRect() const override { return RECT{}; }
+    RECT GetRowRect() const override;
     INode* GetParent() const override { return InterfaceOf(TreeNode::GetParent()); }
     INode* GetFirstChild() const override { return InterfaceOf(TreeNode::GetFirstChild()); }
     INode* GetLastChild() const override { return InterfaceOf(TreeNode::GetLastChild()); }
@@ -67,7 +67,7 @@ public:
     bool SetRowIndex(int index) override { return TreeNode::SetRowIndex(index); }
     int GetRowIndex() const override { return const_cast<CNode*>(this)->TreeNode::GetRowIndex(); }
     int GetCachedRowIndex() const override { return TreeNode::GetCachedRowIndex(); }
-    RECT GetRowHeaderRect() const override { return RECT{}; }
+    RECT GetRowHeaderRect() const override;
 };
 
 // --- Column
@@ -88,9 +88,9 @@ public:
     std::wstring const& GetThirdText() const override { return TreeColumn::GetThirdText(); }
     void SetSecondText(std::wstring const& text) override { TreeColumn::SetSecondText(text); }
     std::wstring const& GetSecondText() const override { return TreeColumn::GetSecondText(); }
-    void FitWidth() override {}
+    void FitWidth() override;
     void SetFixedPosition(int position) override { TreeColumn::SetFixedPosition(position); }
-    int GetLeft() const override { return TreeColumn::GetLeft(); }
+    int GetLeft() const override; // scrolled
     int GetWidth() const override { return TreeColumn::GetWidth(); }
     void SetWidth(int width) override { TreeColumn::SetWidth(width); }
     void SetMinWidth(int width) override { TreeColumn::SetMinWidth(width); }
@@ -117,8 +117,8 @@ public:
     void SetLeft(int left) override { TreeColumn::SetLeft(left); }
     int GetFixedPosition() const override { return TreeColumn::GetFixedPosition(); }
     int GetRight() const override { return TreeColumn::GetRight(); }
-    RECT GetHeaderRect() const override { return RECT{}; }
-    RECT GetRect() const override { return RECT{}; }
+    RECT GetHeaderRect() const override;
+    RECT GetRect() const override;
     ICell* CreateCell(INode const& node) override;
     bool RemoveCell(INode const& node, bool notify) override;
 };
@@ -147,7 +147,7 @@ public:
         if constexpr (kFree)
             return lumo::ToRECT(Model::GetRect());
         else
-            return RECT{};
+            return Grid().CellRect(const_cast<TFloatControl&>(*this));
     }
     void SetRect(RECT const& rect) override
     {

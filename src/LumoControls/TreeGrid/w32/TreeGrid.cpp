@@ -144,11 +144,6 @@ void CTreeGrid::LockColumnsUntil(IColumn* column)
     m_impl->Model().LockColumnsUntil(m_impl->Own(column));
 }
 
-int CTreeGrid::GetLockedColumnsWidth() const
-{
-    return 0; // measured by the layout of the window
-}
-
 void CTreeGrid::SelectColumn(IColumn* column)
 {
     m_impl->Model().SelectColumn(m_impl->Own(column));

@@ -4,6 +4,7 @@
 #include "LumoControls/TreeGrid/w32/TreeGridEvents.h"
 
 #include "LumoControls/TreeGrid/w32/StylePlatform.h"
+#include "LumoControls/TreeGrid/w32/TreeGridView.h"
 
 #include <typeinfo>
 
@@ -103,9 +104,15 @@ CTreeGrid::CImpl::CImpl(CTreeGrid& owner, EVisualLook look)
 {
     m_model.SetOwner(this);
     m_styles.SetModel(&m_model);
+    m_view = std::make_unique<CView>(*this);
+    m_model.SetView(&m_view->Layout());
 }
 
-CTreeGrid::CImpl::~CImpl() = default;
+CTreeGrid::CImpl::~CImpl()
+{
+    m_model.SetView(nullptr);
+    m_view.reset(); // the window goes before the model it shows
+}
 
 CTreeGrid::CImpl::CNode& CTreeGrid::CImpl::Own(INode const& node) const
 {
@@ -137,6 +144,13 @@ lumo::FreeFloatControl& CTreeGrid::CImpl::Own(IFloatControl const& control) cons
     if (&own.GetModel() != &m_model)
         throw std::bad_cast();
     return own;
+}
+
+lumo::FloatControl& CTreeGrid::CImpl::OwnControl(IFloatControl const& control) const
+{
+    if (auto const* cell = dynamic_cast<CCell const*>(&control))
+        return Own(*cell);
+    return Own(control);
 }
 
 CTreeGrid::INode* CTreeGrid::CImpl::InterfaceOf(lumo::TreeNode* node)

@@ -31,6 +31,7 @@ public:
     template <class Interface, class Model> class TFloatControl;
     class CFloatControl;
     class CCell;
+    class CView;
 
     CImpl(CTreeGrid& owner, EVisualLook look);
     ~CImpl();
@@ -41,13 +42,18 @@ public:
     lumo::TreeModel& Model() { return m_model; }
     lumo::TreeModel const& Model() const { return m_model; }
     lumo::CFontCache& GetFonts() { return m_fonts; }
+    // The window and its layout.
+    CView& View() const { return *m_view; }
+    // A cell's rectangle in client coordinates (empty when it is not shown).
+    RECT CellRect(lumo::FloatControl& cell) const;
 
     // --- Between the host's interfaces and the model. An object passed by reference must be this tree
     // grid's own (std::bad_cast otherwise); a null pointer stays null.
     CNode& Own(INode const& node) const;
     CColumn& Own(IColumn const& column) const;
     CCell& Own(ICell const& cell) const;
-    lumo::FreeFloatControl& Own(IFloatControl const& control) const;
+    lumo::FreeFloatControl& Own(IFloatControl const& control) const; // a free float control only
+    lumo::FloatControl& OwnControl(IFloatControl const& control) const; // a cell or a free float control
     CNode* Own(INode* node) const { return node != nullptr ? &Own(*node) : nullptr; }
     CColumn* Own(IColumn* column) const { return column != nullptr ? &Own(*column) : nullptr; }
     static INode* InterfaceOf(lumo::TreeNode* node);
@@ -136,6 +142,7 @@ private:
     std::unique_ptr<CEvents> m_events;
     CKeys m_keys;
     lumo::TreeModel m_model;
+    std::unique_ptr<CView> m_view; // after the model, whose view it is
     std::map<std::wstring, TSharedPointer<CLumoImage>> m_images;
     CImageList m_imageList;
     CImageList m_columnHeaderImages;

@@ -1,0 +1,327 @@
+#include "LumoControls/TreeGrid/w32/TreeGridView.h"
+
+#include "INC/w32/Geometry.h"
+#include "INC/w32/LibraryModule.h"
+#include "INC/w32/MessageBoundary.h"
+#include "INC/w32/PlatformFailure.h"
+#include "Kit/KitGuiLib/CriticalSection.h"
+#include "LumoControls/LumoImage/w32/ImagingLibrary.h"
+#include "LumoControls/TreeGrid/w32/StyleConversions.h"
+#include "LumoControls/TreeGrid/w32/StylePlatform.h"
+#include "LumoCtrls/LumoImage.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <cxxabi.h>
+
+#include <cstdlib>
+#include <typeinfo>
+
+namespace
+{
+constexpr char kSourcePath[] = "src/LumoControls/TreeGrid/w32/TreeGridView";
+
+// The window class is registered while any tree grid has a window, and unregistered with the last one.
+CCriticalSection g_classLock;
+int g_classUses = 0;
+
+void AcquireWindowClass(std::wstring const& name, WNDPROC procedure)
+{
+    CLock lock(g_classLock);
+    if (g_classUses == 0)
+    {
+        lumo::EnsureImagingLibrary(); // the image object's library, shared by the grids' images
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.style = CS_DBLCLKS | CS_SAVEBITS;
+        windowClass.lpfnWndProc = procedure;
+        windowClass.hInstance = lumo::LibraryModule();
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = name.c_str();
+        if (RegisterClassExW(&windowClass) == 0)
+            lumo::ThrowLastError(L"RegisterClass", kSourcePath, __LINE__);
+    }
+    ++g_classUses;
+}
+
+void ReleaseWindowClass(std::wstring const& name)
+{
+    CLock lock(g_classLock);
+    if (--g_classUses == 0)
+        UnregisterClassW(name.c_str(), lumo::LibraryModule());
+}
+
+std::wstring ReadableTypeName(char const* name)
+{
+    int status = 0;
+    char* const demangled = abi::__cxa_demangle(name, nullptr, nullptr, &status);
+    std::string readable = status == 0 && demangled != nullptr ? demangled : name;
+    std::free(demangled);
+    // Other compilers' names start with "class " or "struct ": everything up to the first space goes.
+    std::size_t const space = readable.find(' ');
+    if (space != std::string::npos)
+        readable.erase(0, space + 1);
+    return std::wstring(readable.begin(), readable.end());
+}
+} // namespace
+
+CTreeGrid::CImpl::CView::CView(CImpl& grid) : m_grid(grid), m_layout(grid.Model(), *this, *this)
+{
+    ClassName(); // computed when the first implementation is made
+}
+
+CTreeGrid::CImpl::CView::~CView()
+{
+    Destroy();
+    if (m_registered)
+        ReleaseWindowClass(ClassName());
+}
+
+std::wstring const& CTreeGrid::CImpl::CView::ClassName()
+{
+    static std::wstring const name = ReadableTypeName(typeid(CImpl).name());
+    return name;
+}
+
+void CTreeGrid::CImpl::CView::Create(HWND parent)
+{
+    if (m_window.GetHandle() != nullptr)
+        return;
+    if (!m_registered)
+    {
+        AcquireWindowClass(ClassName(), &Procedure);
+        m_registered = true;
+    }
+    HWND const window =
+        CreateWindowExW(m_grid.externalFilesDrop ? WS_EX_ACCEPTFILES : 0, ClassName().c_str(), L"",
+                        WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, parent, nullptr, lumo::LibraryModule(), this);
+    if (window == nullptr)
+        lumo::ThrowLastError(L"CreateWindowEx", kSourcePath, __LINE__);
+}
+
+void CTreeGrid::CImpl::CView::Destroy()
+{
+    if (m_window.GetHandle() != nullptr)
+        DestroyWindow(m_window.GetHandle()); // WM_NCDESTROY tears everything down
+}
+
+LRESULT CALLBACK CTreeGrid::CImpl::CView::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE)
+    {
+        auto* const view = static_cast<CView*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        view->m_window.Attach(window);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
+    }
+    auto* const view = reinterpret_cast<CView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (view == nullptr)
+        return DefWindowProcW(window, message, wParam, lParam);
+    return lumo::DispatchGuarded(window, message, wParam, lParam,
+                                 [&] { return view->Handle(message, wParam, lParam); });
+}
+
+LRESULT CTreeGrid::CImpl::CView::Handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HWND const window = m_window.GetHandle();
+    switch (message)
+    {
+    case WM_CREATE:
+        OnCreate();
+        return 0;
+    case WM_SIZE:
+        m_layout.SetClientSize(LOWORD(lParam), HIWORD(lParam));
+        if (m_grid.handler != nullptr)
+            m_grid.handler->Resized(LOWORD(lParam), HIWORD(lParam));
+        return 1;
+    case WM_ERASEBKGND:
+        return 1; // the paint covers everything
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        OnScroll(message == WM_HSCROLL, wParam);
+        return 0;
+    case WM_MOUSEWHEEL:
+        SyncScrollBars();
+        m_layout.Wheel(GET_WHEEL_DELTA_WPARAM(wParam));
+        return 0;
+    case WM_NCDESTROY:
+        TearDown();
+        return DefWindowProcW(window, message, wParam, lParam);
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+void CTreeGrid::CImpl::CView::OnCreate()
+{
+    HWND const window = m_window.GetHandle();
+    HINSTANCE const module = lumo::LibraryModule();
+    m_tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
+                                module, nullptr);
+    if (m_tooltip != nullptr)
+    {
+        SetWindowPos(m_tooltip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS | TTF_TRACK | TTF_ABSOLUTE;
+        tool.hwnd = window;
+        tool.uId = reinterpret_cast<UINT_PTR>(window);
+        tool.lpszText = LPSTR_TEXTCALLBACKW;
+        SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(m_tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(lumo::SharedTreeGridFont().GetHandle()), 0);
+    }
+    DWORD const barStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    m_horizontalBar = CreateWindowExW(0, L"SCROLLBAR", nullptr, barStyle | SBS_HORZ, 0, 0, 0, 0, window, nullptr,
+                                      module, nullptr);
+    m_verticalBar = CreateWindowExW(0, L"SCROLLBAR", nullptr, barStyle | SBS_VERT, 0, 0, 0, 0, window, nullptr,
+                                    module, nullptr);
+    if (m_horizontalBar == nullptr || m_verticalBar == nullptr)
+        lumo::ThrowLastError(L"CreateWindowEx", kSourcePath, __LINE__);
+    if (m_grid.handler != nullptr)
+        m_grid.handler->Created();
+}
+
+void CTreeGrid::CImpl::CView::TearDown()
+{
+    if (m_tooltip != nullptr)
+        DestroyWindow(m_tooltip); // a pop-up, not a child: it does not go with the grid by itself
+    m_tooltip = nullptr;
+    m_horizontalBar = m_verticalBar = nullptr; // children, destroyed with the grid
+    SetWindowLongPtrW(m_window.GetHandle(), GWLP_USERDATA, 0);
+    m_window.Attach(nullptr);
+    m_repaintPending = false;
+    m_barsChanged = false;
+}
+
+void CTreeGrid::CImpl::CView::OnPaint()
+{
+    SyncScrollBars();
+    PAINTSTRUCT paint;
+    HDC const dc = BeginPaint(m_window.GetHandle(), &paint);
+    // Until the painter draws the grid, the client area shows the window colour.
+    FillRect(dc, &paint.rcPaint, GetSysColorBrush(COLOR_WINDOW));
+    EndPaint(m_window.GetHandle(), &paint);
+    m_repaintPending = false;
+}
+
+void CTreeGrid::CImpl::CView::OnScroll(bool horizontal, WPARAM wParam)
+{
+    SyncScrollBars();
+    EndEdit(nullptr);
+    if (GetFocus() != m_window.GetHandle())
+        SetFocus(m_window.GetHandle());
+    int const request = LOWORD(wParam);
+    if (horizontal)
+    {
+        m_layout.Horizontal(request, static_cast<short>(HIWORD(wParam)));
+        return;
+    }
+    int track = 0;
+    if (request == SB_THUMBPOSITION || request == SB_THUMBTRACK)
+    {
+        SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS, 0, 0, 0, 0, 0};
+        if (m_verticalBar == nullptr || !GetScrollInfo(m_verticalBar, SB_CTL, &info))
+            return;
+        track = info.nTrackPos;
+    }
+    m_layout.Vertical(request, HIWORD(wParam), track);
+}
+
+void CTreeGrid::CImpl::CView::SyncScrollBars()
+{
+    if (!m_barsChanged || m_window.GetHandle() == nullptr)
+        return;
+    m_barsChanged = false;
+    for (bool horizontal : {false, true})
+    {
+        HWND const bar = ScrollBar(horizontal);
+        lumo::ScrollBarState const& state = m_layout.Bar(horizontal);
+        if (bar == nullptr)
+            continue;
+        if (!state.shown)
+        {
+            ShowWindow(bar, SW_HIDE);
+            continue;
+        }
+        SetWindowPos(bar, nullptr, state.rect.left, state.rect.top, state.rect.Width(), state.rect.Height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS, 0, state.maximum,
+                        static_cast<UINT>(std::max(0, state.page)), state.position, 0};
+        SetScrollInfo(bar, SB_CTL, &info, TRUE);
+        ShowWindow(bar, SW_SHOWNA);
+    }
+}
+
+// --- ILayoutHost
+
+void CTreeGrid::CImpl::CView::Repaint()
+{
+    if (m_repaintPending || m_window.GetHandle() == nullptr)
+        return;
+    m_repaintPending = true;
+    InvalidateRect(m_window.GetHandle(), nullptr, FALSE);
+}
+
+void CTreeGrid::CImpl::CView::ScrollBarsChanged()
+{
+    m_barsChanged = true;
+    Repaint(); // the bars are brought up to date when the grid paints next
+}
+
+void CTreeGrid::CImpl::CView::ScrollBarVisibilityChanged(bool horizontal)
+{
+    if (m_grid.handler != nullptr)
+        m_grid.handler->ScrollBarVisibilityChanged(horizontal);
+}
+
+void CTreeGrid::CImpl::CView::EndEdit(lumo::FloatControl const*)
+{
+    // No in-cell editor is open yet: the in-cell controls end their edits here once they exist.
+}
+
+// --- ICellMeasure
+
+lumo::Size CTreeGrid::CImpl::CView::MeasureText(std::wstring const& text, lumo::FontSpec const* font) const
+{
+    CScreenDC screen;
+    CFont const& used = font != nullptr ? m_grid.GetFonts().Get(*font) : lumo::SharedTreeGridFont();
+    HGDIOBJ const previous = SelectObject(screen, used.GetHandle());
+    SIZE size{};
+    GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(screen, previous);
+    return lumo::Size{size.cx, size.cy};
+}
+
+lumo::Size CTreeGrid::CImpl::CView::ImageSize(std::wstring const& name) const
+{
+    if (name.empty())
+        return lumo::Size{};
+    auto const found = m_grid.Images().find(name);
+    if (found == m_grid.Images().end() || found->second.IsEmpty())
+        return lumo::Size{};
+    return lumo::Size{found->second->GetWidth(), found->second->GetHeight()};
+}
+
+lumo::Size CTreeGrid::CImpl::CView::ImageListIconSize() const
+{
+    int width = 0;
+    int height = 0;
+    if (!m_grid.ImageList().IsEmpty())
+        ImageList_GetIconSize(m_grid.ImageList().GetHandle(), &width, &height);
+    return lumo::Size{width, height};
+}
+
+lumo::Rect CTreeGrid::CImpl::CView::ControlRect(lumo::FloatControl const&) const
+{
+    return lumo::Rect{}; // in-cell controls of their own come with the controls
+}
+
+lumo::Rect CTreeGrid::CImpl::CView::EditorRect(lumo::FloatControl const&) const
+{
+    return lumo::Rect{}; // no editor opens yet
+}

@@ -5,6 +5,8 @@
 //
 //     treegrid_bench.exe           100,000 nodes
 //     treegrid_bench.exe --full    1,000,000 nodes
+#include "BenchLines.h"
+
 #include <LumoCtrls/LumoCtrls.h>
 
 #include <commctrl.h>
@@ -18,17 +20,11 @@
 
 namespace
 {
-double Now()
+using bench::Now;
+
+void Line(char const* measure, double ours, double theirs, char const* unit)
 {
-    static LARGE_INTEGER const frequency = []
-    {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+    bench::Line(measure, ours, "SysTreeView32", theirs, unit);
 }
 
 // The committed private memory of the process: every region of the address space that is the process's
@@ -42,16 +38,6 @@ long long PrivateBytes()
         if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE)
             total += static_cast<long long>(region.RegionSize);
     return total;
-}
-
-void Line(char const* measure, double ours, double theirs, char const* unit)
-{
-    if (theirs < 0)
-        std::printf("%s: ours %.1f %s, SysTreeView32 n/a, ratio n/a\n", measure, ours, unit);
-    else
-        std::printf("%s: ours %.1f %s, SysTreeView32 %.1f %s, ratio %.2f\n", measure, ours, unit, theirs,
-                    unit, ours > 0 ? theirs / ours : 0.0);
-    std::fflush(stdout);
 }
 
 // --- The peer

@@ -144,6 +144,11 @@ Setting const kSettings[] = {
      "L", [](auto& f) { return f.control.GetRect().left; }, 5},
 };
 
+void PrintTo(Setting const& setting, std::ostream* out)
+{
+    *out << setting.name;
+}
+
 class TreeSettingsTest : public ::testing::TestWithParam<Setting>
 {
 };

@@ -43,8 +43,8 @@ public:
         if (lumo::IsEmpty(r))
             return r;
         m_geometry.parts.push_back({r, part});
-        lumo::Include(m_geometry.content, Rect{r.left - widen, r.top, r.right + (part == lumo::kPartText ? widen : 0),
-                                               r.bottom});
+        lumo::Include(m_geometry.content,
+                      Rect{r.left - widen, r.top, r.right + (part == lumo::kPartText ? widen : 0), r.bottom});
         return r;
     }
 
@@ -173,7 +173,8 @@ lumo::CellGeometry lumo::LayOutCell(TreeModel& model, ICellMeasure const& measur
         }
     }
 
-    // The icon and the text, moved by the state's offset as they are placed.
+    // The icon and the text, moved together by the state's offset (each follows the other's place before
+    // the move, so that the offset moves the pair and does not add up).
     Size icon = measure.ImageSize(control.GetImage());
     if (icon.width <= 0 && control.GetImageIndex() != -1)
         icon = measure.ImageListIconSize();
@@ -184,7 +185,8 @@ lumo::CellGeometry lumo::LayOutCell(TreeModel& model, ICellMeasure const& measur
     Point const offset = style.GetOffsetTextIcon(state);
     auto place = [&](int left, int top, Size size, int part)
     {
-        Rect const r{left + offset.x, top + offset.y, left + offset.x + size.width, top + offset.y + size.height};
+        Rect const r{left + offset.x, top + offset.y, left + offset.x + size.width,
+                     top + offset.y + size.height};
         return parts.Add(r, part, part == kPartIcon ? kGapAfterIcon : kGapBeforeText);
     };
     int const position = style.GetIconPosition();
@@ -195,30 +197,37 @@ lumo::CellGeometry lumo::LayOutCell(TreeModel& model, ICellMeasure const& measur
         int const top = CentredTop(inner, block);
         int const iconTop = position == kIconTop ? top : top + textSize.height + 2 + space;
         int const textTop = position == kIconTop ? top + (hasIcon ? icon.height : 0) + 2 + space : top;
-        if (hasIcon)
+        // The parts are listed from the top down.
+        if (hasIcon && position == kIconTop)
             place(x + (column - icon.width) / 2, iconTop, icon, kPartIcon);
         if (!text.empty())
             place(x + (column - textSize.width) / 2, textTop, textSize, kPartText);
+        if (hasIcon && position == kIconBottom)
+            place(x + (column - icon.width) / 2, iconTop, icon, kPartIcon);
     }
     else if (position == kIconRight)
     {
-        int textRight = x + kGapBeforeText;
         if (!text.empty())
-            textRight = place(x + kGapBeforeText, CentredTop(inner, textSize.height), textSize, kPartText).right;
+            place(x + kGapBeforeText, CentredTop(inner, textSize.height), textSize, kPartText);
         if (hasIcon)
-            place(textRight + 2 + space, CentredTop(inner, icon.height), icon, kPartIcon);
+            place(x + kGapBeforeText + textSize.width + 2 + space, CentredTop(inner, icon.height), icon,
+                  kPartIcon);
     }
     else
     {
         if (hasIcon)
-            x = place(x, CentredTop(inner, icon.height), icon, kPartIcon).right + 2;
+        {
+            place(x, CentredTop(inner, icon.height), icon, kPartIcon);
+            x += icon.width + 2;
+        }
         if (!text.empty())
             place(x + space, CentredTop(inner, textSize.height), textSize, kPartText);
     }
 
     // Alignment (never in the tree column): the parts move together towards the centre or the right.
     int const alignment = style.GetAlignment();
-    if (!inTreeColumn && (alignment == kAlignRight || (alignment >= kAlignCenter && alignment <= kAlignCenterBottom)))
+    if (!inTreeColumn &&
+        (alignment == kAlignRight || (alignment >= kAlignCenter && alignment <= kAlignCenterBottom)))
     {
         int lastRight = INT32_MIN;
         for (std::size_t i = 0; i < geometry.parts.size(); ++i)

@@ -49,6 +49,7 @@ struct CellGeometry
     {
         Rect rect;
         int part;
+        bool operator==(Entry const& other) const { return rect == other.rect && part == other.part; }
     };
 
     bool laidOut = false; // false when the outer or inner rectangle is empty: not drawn, not hit
@@ -64,8 +65,8 @@ struct CellGeometry
 };
 
 // Lays the control out over outer (client coordinates) in the given visual state.
-CellGeometry LayOutCell(TreeModel& model, ICellMeasure const& measure, FloatControl& control, Rect const& outer,
-                        VisualState state);
+CellGeometry LayOutCell(TreeModel& model, ICellMeasure const& measure, FloatControl& control,
+                        Rect const& outer, VisualState state);
 
 // Whether a hit of that code counts for selection under a selection mode (bits: 1 image, 2 text,
 // 4 control, 8 the entire cell).

@@ -336,12 +336,14 @@ lumo::Rect lumo::DrawStyle::GetPadding() const
 
 void lumo::DrawStyle::SetPadding(Rect const& padding)
 {
+    // Stored only when it differs from what the style would inherit; the layout follows whenever the
+    // effective padding changed, even when the own value merely went back to inheriting.
+    Rect const before = GetPadding();
     m_padding = Rect{kUnsetPadding, kUnsetPadding, kUnsetPadding, kUnsetPadding};
     if (GetPadding() != padding)
-    {
         m_padding = padding;
+    if (GetPadding() != before)
         m_registry.RequestLayout();
-    }
 }
 
 int lumo::DrawStyle::GetBorderRadius() const

@@ -20,6 +20,16 @@ public:
         if (m_model != nullptr)
             m_model->ForEachStyle(visit);
     }
+    void RequestLayout() override
+    {
+        if (m_model != nullptr)
+            m_model->View().LayoutChanged();
+    }
+    void EndEdit() override
+    {
+        if (m_model != nullptr)
+            m_model->View().EndEdit(nullptr);
+    }
 
 private:
     TreeModel const* m_model = nullptr;

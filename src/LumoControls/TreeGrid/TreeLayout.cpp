@@ -56,6 +56,7 @@ void lumo::TreeLayout::ColumnsChanged()
 void lumo::TreeLayout::LayoutChanged()
 {
     m_columnsDirty = true;
+    m_frameKnown = false;
     if (!LaysOutRows())
         return;
     EnsureColumns();
@@ -97,6 +98,7 @@ void lumo::TreeLayout::EndEdit(FloatControl const* control)
 void lumo::TreeLayout::SetClientSize(int width, int height)
 {
     m_hasWindow = true;
+    m_frameKnown = false;
     m_clientWidth = width;
     m_clientHeight = height;
     Refresh();
@@ -105,6 +107,7 @@ void lumo::TreeLayout::SetClientSize(int width, int height)
 void lumo::TreeLayout::Refresh()
 {
     m_columnsDirty = true;
+    m_frameKnown = false;
     if (!LaysOutRows())
         return;
     EnsureColumns();
@@ -114,14 +117,26 @@ void lumo::TreeLayout::Refresh()
 
 // --- Geometry
 
+lumo::GridFrame const& lumo::TreeLayout::Frame() const
+{
+    if (!m_frameKnown)
+    {
+        DrawStyle const& grid = *m_model.Styles().GetDefaultStyle(ObjectType::Grid);
+        auto border = [&](unsigned side) { return grid.GetBorderWidth(kStateNormal, side); };
+        m_frame = GridFrame{grid.GetPadding(), border(kSideLeft), border(kSideTop), border(kSideRight),
+                            border(kSideBottom)};
+        m_frameKnown = true;
+    }
+    return m_frame;
+}
+
 lumo::Insets lumo::TreeLayout::GetInsets() const
 {
-    DrawStyle const& grid = *m_model.Styles().GetDefaultStyle(ObjectType::Grid);
-    Rect const padding = grid.GetPadding();
-    auto border = [&](unsigned side) { return grid.GetBorderWidth(kStateNormal, side); };
-    return Insets{std::max(padding.left, border(kSideLeft)), std::max(padding.top, border(kSideTop)),
-                  std::max(padding.right, border(kSideRight) + (m_vertical.shown ? kBarThickness : 0)),
-                  std::max(padding.bottom, border(kSideBottom) + (m_horizontal.shown ? kBarThickness : 0))};
+    GridFrame const& frame = Frame();
+    Rect const& padding = frame.padding;
+    return Insets{std::max(padding.left, frame.left), std::max(padding.top, frame.top),
+                  std::max(padding.right, frame.right + (m_vertical.shown ? kBarThickness : 0)),
+                  std::max(padding.bottom, frame.bottom + (m_horizontal.shown ? kBarThickness : 0))};
 }
 
 int lumo::TreeLayout::ColumnsStart() const
@@ -157,7 +172,7 @@ int lumo::TreeLayout::PageHeight() const
 int lumo::TreeLayout::ContentWidth()
 {
     int width = TotalColumnsWidth();
-    int const border = m_model.Styles().GetDefaultStyle(ObjectType::Grid)->GetBorderWidth(kStateNormal, kSideLeft);
+    int const border = Frame().left;
     for (unsigned i = 0; i < m_model.GetFloatControlCount(); ++i)
         width = std::max(width, m_model.GetFloatControl(i).GetRect().right + 1 - border);
     return width;
@@ -166,7 +181,7 @@ int lumo::TreeLayout::ContentWidth()
 int lumo::TreeLayout::ContentHeight()
 {
     int height = TotalRowsHeight();
-    int const border = m_model.Styles().GetDefaultStyle(ObjectType::Grid)->GetBorderWidth(kStateNormal, kSideTop);
+    int const border = Frame().top;
     for (unsigned i = 0; i < m_model.GetFloatControlCount(); ++i)
         height = std::max(height, m_model.GetFloatControl(i).GetRect().bottom + 1 - border);
     return height;
@@ -286,12 +301,10 @@ void lumo::TreeLayout::UpdateVerticalBar()
     SetShown(m_vertical, page < total && !m_vertical.hiddenByHost, false);
     if (!m_vertical.shown && before.shown)
         SetTopRow(rows.FirstShown());
-    DrawStyle const& grid = *m_model.Styles().GetDefaultStyle(ObjectType::Grid);
-    int const top = grid.GetBorderWidth(kStateNormal, kSideTop);
-    m_vertical.rect = Rect{m_clientWidth - grid.GetBorderWidth(kStateNormal, kSideRight) - kBarThickness, top,
-                           m_clientWidth - grid.GetBorderWidth(kStateNormal, kSideRight),
-                           m_clientHeight - (m_horizontal.shown ? 15 : 0) -
-                               grid.GetBorderWidth(kStateNormal, kSideBottom)};
+    GridFrame const& frame = Frame();
+    m_vertical.rect =
+        Rect{m_clientWidth - frame.right - kBarThickness, frame.top, m_clientWidth - frame.right,
+             m_clientHeight - (m_horizontal.shown ? 15 : 0) - frame.bottom};
 
     // No empty space below the last row: the top moves up to the highest row from which every row to the
     // last one still fits the page.
@@ -312,8 +325,9 @@ void lumo::TreeLayout::UpdateVerticalBar()
     m_vertical.maximum = total;
     m_vertical.page = page;
     m_vertical.position = m_verticalPosition;
-    if (m_vertical.shown != before.shown || m_vertical.rect != before.rect || m_vertical.maximum != before.maximum ||
-        m_vertical.page != before.page || m_vertical.position != before.position)
+    if (m_vertical.shown != before.shown || m_vertical.rect != before.rect ||
+        m_vertical.maximum != before.maximum || m_vertical.page != before.page ||
+        m_vertical.position != before.position)
         m_host.ScrollBarsChanged();
 }
 
@@ -324,17 +338,15 @@ void lumo::TreeLayout::UpdateHorizontalBar()
     ScrollBarState const before = m_horizontal;
     int const content = ContentWidth();
     int const page = PageWidth();
-    SetShown(m_horizontal, content - 1 > page + (m_vertical.shown ? kBarThickness : 0) && !m_horizontal.hiddenByHost,
-             true);
+    SetShown(m_horizontal,
+             content - 1 > page + (m_vertical.shown ? kBarThickness : 0) && !m_horizontal.hiddenByHost, true);
     if (!m_horizontal.shown)
         m_horizontalOffset = 0;
-    DrawStyle const& grid = *m_model.Styles().GetDefaultStyle(ObjectType::Grid);
-    int const left = grid.GetBorderWidth(kStateNormal, kSideLeft) + LockedWidth();
-    int const top = m_clientHeight - grid.GetBorderWidth(kStateNormal, kSideBottom) - kBarThickness;
-    m_horizontal.rect = Rect{left, top,
-                             m_clientWidth - (m_vertical.shown ? 15 : 0) -
-                                 grid.GetBorderWidth(kStateNormal, kSideRight),
-                             top + kBarThickness};
+    GridFrame const& frame = Frame();
+    int const left = frame.left + LockedWidth();
+    int const top = m_clientHeight - frame.bottom - kBarThickness;
+    m_horizontal.rect =
+        Rect{left, top, m_clientWidth - (m_vertical.shown ? 15 : 0) - frame.right, top + kBarThickness};
     if (m_horizontal.shown)
         m_horizontalOffset = std::max(0, std::min(m_horizontalOffset, content - page));
     m_horizontal.maximum = content;
@@ -438,7 +450,8 @@ void lumo::TreeLayout::SetHorizontalScrollPosition(int x)
 
 void lumo::TreeLayout::SetVerticalScrollPosition(int y)
 {
-    int const header = m_model.IsColumnHeaderVisible() ? 2 * static_cast<int>(m_model.GetColumnHeaderHeight()) : 0;
+    int const header =
+        m_model.IsColumnHeaderVisible() ? 2 * static_cast<int>(m_model.GetColumnHeaderHeight()) : 0;
     y = std::max(0, std::min(y, header - ClientHeight() + ContentHeight()));
     TreeNode* row = m_model.Rows().RowAtY(y);
     if (row == nullptr)
@@ -461,7 +474,8 @@ void lumo::TreeLayout::Horizontal(int request, int position)
         offset = std::max(0, offset - static_cast<int>(m_horizontalStep));
         break;
     case kScrollLineOn:
-        offset = std::min(offset + static_cast<int>(m_horizontalStep), GetInsets().left + TotalColumnsWidth());
+        offset =
+            std::min(offset + static_cast<int>(m_horizontalStep), GetInsets().left + TotalColumnsWidth());
         break;
     case kScrollPageBack:
         offset = std::max(0, offset - PageWidth());
@@ -502,7 +516,8 @@ void lumo::TreeLayout::Vertical(int request, int count, int trackPosition)
         int const page = PageHeight();
         int index = rows.IndexOf(*top);
         TreeNode* highest = rows.RowAt(index - 1);
-        for (TreeNode* row = highest; row != nullptr && old - TopOf(*row) < page; row = rows.RowAt(--index - 1))
+        for (TreeNode* row = highest; row != nullptr && old - TopOf(*row) < page;
+             row = rows.RowAt(--index - 1))
             highest = row;
         SetTopRow(highest != nullptr ? highest : rows.FirstShown());
         break;
@@ -606,7 +621,8 @@ void lumo::TreeLayout::EnsureVisible(FloatControl& control, bool centre, bool ho
     int const rangeLeft = m_horizontalOffset + rowHeader;
     int const rangeRight = rangeLeft + PageWidth();
     if (centre)
-        m_horizontalOffset = std::max(0, m_horizontalOffset + (left + right) / 2 - (rangeLeft + rangeRight) / 2);
+        m_horizontalOffset =
+            std::max(0, m_horizontalOffset + (left + right) / 2 - (rangeLeft + rangeRight) / 2);
     else if (left < rangeLeft)
         m_horizontalOffset = left - rowHeader; // the column's left edge at the left of the range
     else if (right > rangeRight)
@@ -629,7 +645,8 @@ lumo::Rect lumo::TreeLayout::RowRect(TreeNode& node)
         return Rect{};
     int const top = RowsStart() + RelativeTop(node);
     Insets const insets = GetInsets();
-    return Rect{ColumnsStart() - m_horizontalOffset, top, insets.left + TotalColumnsWidth() - m_horizontalOffset,
+    return Rect{ColumnsStart() - m_horizontalOffset, top,
+                insets.left + TotalColumnsWidth() - m_horizontalOffset,
                 top + static_cast<int>(node.GetHeight())};
 }
 
@@ -743,11 +760,12 @@ void lumo::TreeLayout::Classify(HitResult& hit, Point p)
     hit.code = geometry.PartAt(p);
     if (hit.code == 0)
     {
-        bool const focusedControl = m_model.References().focus == hit.control &&
-                                    CoversFocusedCell(style.GetControlKind());
-        hit.code = Contains(geometry.content, p) || !IsEmpty(m_measure.EditorRect(*hit.control)) || focusedControl
-                       ? kHitItem
-                       : kHitCell;
+        bool const focusedControl =
+            m_model.References().focus == hit.control && CoversFocusedCell(style.GetControlKind());
+        hit.code =
+            Contains(geometry.content, p) || !IsEmpty(m_measure.EditorRect(*hit.control)) || focusedControl
+                ? kHitItem
+                : kHitCell;
     }
     hit.selects = (m_model.GetStyleBits() & kSelectionStyles) != 0 ||
                   SelectionModeCovers(style.GetSelectionMode(), hit.code);
@@ -771,15 +789,16 @@ lumo::HitResult lumo::TreeLayout::HitTest(Point p)
     Insets const insets = GetInsets();
     int const x = p.x + m_horizontalOffset;
     int const columnsStart = ColumnsStart();
-    if (m_model.IsRowHeaderVisible() && insets.left + m_horizontalOffset < x && x < columnsStart + m_horizontalOffset)
+    if (m_model.IsRowHeaderVisible() && insets.left + m_horizontalOffset < x &&
+        x < columnsStart + m_horizontalOffset)
     {
         hit.column = nullptr;
         if (inHeader)
         {
             hit.node = nullptr;
             hit.code = x > columnsStart + m_horizontalOffset - kEdgeBand ? kHitRowHeaderEdge
-                       : p.y > rowsStart - kEdgeBand                    ? kHitColumnHeaderEdge
-                                                                        : kHitCorner;
+                       : p.y > rowsStart - kEdgeBand                     ? kHitColumnHeaderEdge
+                                                                         : kHitCorner;
         }
         else if (hit.node != nullptr)
             hit.code = p.y < RowRect(*hit.node).bottom - kRowEdgeBand ? kHitRowHeader : kHitRowEdge;

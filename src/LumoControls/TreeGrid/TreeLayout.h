@@ -67,6 +67,16 @@ struct ScrollBarState
     int position = 0;
 };
 
+// The grid style's padding and border widths, as the insets and the bars' places read them.
+struct GridFrame
+{
+    Rect padding;
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
+
 struct Insets
 {
     int left;
@@ -158,6 +168,9 @@ public:
     HitResult HitTest(Point p);
 
 private:
+    // The grid style's frame, read once until the layout changes (a host that changes the grid style's
+    // borders calls Refresh).
+    GridFrame const& Frame() const;
     void LayOutColumns();
     void EnsureColumns();
     void UpdateBars();
@@ -184,6 +197,8 @@ private:
     int m_verticalPosition = 0;
     unsigned m_horizontalStep = 5;
     bool m_columnsDirty = true;
+    mutable bool m_frameKnown = false;
+    mutable GridFrame m_frame{};
     int m_totalColumnsWidth = 0;
     int m_lockedWidth = 0;
     std::vector<TreeColumn*> m_lockedColumns;

@@ -4,3 +4,8 @@
 // Strings: numbered messages shown through the display context.
 #define IDS_INDEX_OUT_OF_RANGE 0
 #define IDS_DISPLAY_CONTEXT_REFUSED 301
+
+// Bitmaps: the tree grid's glyph strips.
+#define IDB_EXPAND_BUTTONS 440
+#define IDB_CHECK_GLYPHS 441
+#define IDB_DROP_MARKERS 442

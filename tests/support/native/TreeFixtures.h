@@ -106,13 +106,16 @@ protected:
 struct TreeFixture
 {
     FixedPlatform platform;
-    AnnouncingRegistry styles{platform, VisualLook::Standard};
+    AnnouncingRegistry styles;
     RecordingEvents events;
     SetKeys keys;
     PlainTreeFactory factory;
     TreeModel model{factory, styles, events, keys};
 
-    TreeFixture() { styles.SetModel(&model); }
+    explicit TreeFixture(VisualLook look = VisualLook::Standard) : styles(platform, look)
+    {
+        styles.SetModel(&model);
+    }
 
     TreeNode* Node(char const* name, TreeNode* parent = nullptr)
     {

@@ -5,6 +5,7 @@
 
 #include "LumoControls/TreeGrid/w32/StylePlatform.h"
 #include "LumoControls/TreeGrid/w32/TreeGridView.h"
+#include "LumoCtrls/LumoImage.h"
 
 #include <typeinfo>
 

@@ -285,6 +285,56 @@ TEST(TreeLayout, ScrollCommandsMoveWholeRowsAndNeverShowSpaceBelowTheLastRow)
     EXPECT_EQ(f.layout.BottomVisibleNode(), rows[9]);
 }
 
+TEST(TreeLayout, HorizontalScrollingMovesAllButTheLockedColumnsAndBringsColumnsIntoView)
+{
+    LayoutFixture f;
+    TreeColumn& a = f.Column("a");
+    TreeColumn& b = f.Column("b");
+    TreeColumn& c = f.Column("c");
+    a.SetWidth(40);
+    b.SetWidth(60);
+    c.SetWidth(80);
+    f.model.LockColumnsUntil(&a);
+    ASSERT_TRUE(f.layout.Bar(true).shown) << "180 pixels of columns on a page of 100";
+    EXPECT_EQ(f.layout.HorizontalRange(), 80);
+    struct
+    {
+        char const* what;
+        std::function<void()> act;
+        int offset;
+    } const steps[] = {
+        {"a line", [&] { f.layout.Horizontal(kScrollLineOn, 0); }, 5},
+        {"a line back", [&] { f.layout.Horizontal(kScrollLineBack, 0); }, 0},
+        {"a page, held at the range", [&] { f.layout.Horizontal(kScrollPageOn, 0); }, 80},
+        {"a page back", [&] { f.layout.Horizontal(kScrollPageBack, 0); }, 0},
+        {"the thumb", [&] { f.layout.Horizontal(kScrollThumbTrack, 30); }, 30},
+        {"the thumb's end is ignored", [&] { f.layout.Horizontal(kScrollThumbPosition, 70); }, 30},
+        {"a column on the right",
+         [&] { f.layout.EnsureVisible(*f.model.CellOf(*f.Node("r"), c), false, false); }, 80},
+        {"a column on the left",
+         [&] { f.layout.EnsureVisible(*a.GetCell(*f.model.GetRoot().GetFirstChild()), false, false); }, 0},
+        {"centred",
+         [&] { f.layout.EnsureVisible(*b.GetCell(*f.model.GetRoot().GetFirstChild()), true, false); }, 19},
+        {"beyond the range", [&] { f.layout.SetHorizontalScrollPosition(1000); }, 80},
+    };
+    for (auto const& step : steps)
+    {
+        step.act();
+        EXPECT_EQ(f.layout.HorizontalOffset(), step.offset) << step.what;
+    }
+    EXPECT_EQ(f.layout.ScrolledLeft(a), 0) << "locked";
+    EXPECT_EQ(f.layout.ColumnHeaderRect(b), (Rect{-40, 0, 20, 20}));
+    EXPECT_EQ(f.layout.ColumnRect(c).left, 20);
+
+    FreeFloatControl& free = f.model.CreateFloatControl(L"free", Rect{90, 30, 120, 40}, 0, 0, false, true, 0);
+    EXPECT_EQ(f.layout.OuterRect(free), (Rect{10, 30, 40, 40})) << "scrolled with the content, not down";
+    EXPECT_EQ(f.layout.HitTest(Point{15, 35}).control, &free);
+    EXPECT_EQ(f.layout.FloatControlAt(Point{45, 35}), nullptr);
+    f.layout.HideBar(true, true);
+    EXPECT_FALSE(f.layout.Bar(true).shown);
+    EXPECT_EQ(f.layout.HorizontalOffset(), 0);
+}
+
 TEST(TreeLayout, EnsureVisibleExpandsAncestorsAndMakesTheRowTheLastFullyVisibleOne)
 {
     LayoutFixture f;

@@ -80,6 +80,7 @@ public:
     // The tree grid's settings (SetStyle).
     enum EStyle : unsigned
     {
+        STYLE_TREE_LINES = 0x01,                // dotted lines join the nodes of the tree column
         STYLE_EXPAND_BUTTONS = 0x02,            // nodes with children show an expand button
         STYLE_FULL_HEIGHT_COLUMN_RESIZE = 0x04, // column edges can be dragged in every row
         STYLE_ROW_SELECTION = 0x08,             // selection works by rows

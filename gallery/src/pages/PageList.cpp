@@ -8,6 +8,7 @@ std::unique_ptr<CGalleryPage> CreateImageRegistryPage();
 std::unique_ptr<CGalleryPage> CreateMenusPage();
 std::unique_ptr<CGalleryPage> CreateImagesPage();
 std::unique_ptr<CGalleryPage> CreateStylesPage();
+std::unique_ptr<CGalleryPage> CreateTreeGridPage();
 
 std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
 {
@@ -19,5 +20,6 @@ std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
     pages.push_back(CreateMenusPage());
     pages.push_back(CreateImagesPage());
     pages.push_back(CreateStylesPage());
+    pages.push_back(CreateTreeGridPage());
     return pages;
 }

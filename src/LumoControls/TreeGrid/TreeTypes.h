@@ -15,6 +15,7 @@ class FreeFloatControl;
 // The tree grid's settings bits (SetStyle).
 namespace TreeStyle
 {
+constexpr unsigned kTreeLines = 0x01;              // dotted lines join the nodes of the tree column
 constexpr unsigned kExpandButtons = 0x02;          // nodes with children show an expand button
 constexpr unsigned kFullHeightColumnResize = 0x04; // column edges can be dragged in every row
 constexpr unsigned kRowSelection = 0x08;           // selection works by rows

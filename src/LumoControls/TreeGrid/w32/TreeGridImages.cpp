@@ -1,6 +1,8 @@
 // The tree grid's image table (named images that styles show) and its three image lists.
 #include "LumoControls/TreeGrid/w32/ModelClasses.h"
 
+#include "LumoControls/TreeGrid/w32/TreeGridView.h"
+#include "LumoCtrls/LibraryImages.h"
 #include "LumoCtrls/LumoImage.h"
 
 namespace
@@ -17,6 +19,16 @@ CImageList ImageListOf(CBitmap const& strip, int imageWidth, int grow, COLORREF 
     if (!strip.IsEmpty())
         ImageList_AddMasked(list, strip, key);
     return list;
+}
+
+// The list and its greyed copy (made from the strip greyed with the same key).
+void SetLists(CImageList& list, CImageList& greyed, CBitmap const& strip, int imageWidth, int grow,
+              COLORREF key, int& height)
+{
+    list = ImageListOf(strip, imageWidth, grow, key, height);
+    CBitmap const grey(strip.IsEmpty() ? nullptr : CLibraryImages::CreateGrayBitmap(strip.GetHandle(), key));
+    int ignored = 0;
+    greyed = ImageListOf(grey, imageWidth, grow, key, ignored);
 }
 
 bool Insert(CTreeGrid::CImpl& grid, std::wstring const& name, TSharedPointer<CLumoImage> const& image)
@@ -67,8 +79,9 @@ void CTreeGrid::EnumImages(std::vector<std::wstring>& names) const
 void CTreeGrid::SetImageList(CBitmap const& strip, int imageWidth, int grow, COLORREF key)
 {
     int height = 0;
-    m_impl->ImageList() = ImageListOf(strip, imageWidth, grow, key, height);
+    SetLists(m_impl->ImageList(), m_impl->GreyedImageList(), strip, imageWidth, grow, key, height);
     m_impl->Model().SetImageListIconHeight(height);
+    m_impl->View().Repaint();
 }
 
 CImageList const& CTreeGrid::GetImageList() const
@@ -79,8 +92,10 @@ CImageList const& CTreeGrid::GetImageList() const
 void CTreeGrid::SetColumnHeaderImageList(CBitmap const& strip, int imageWidth, int grow, COLORREF key)
 {
     int height = 0;
-    m_impl->ColumnHeaderImageList() = ImageListOf(strip, imageWidth, grow, key, height);
+    SetLists(m_impl->ColumnHeaderImageList(), m_impl->GreyedColumnHeaderImageList(), strip, imageWidth, grow,
+             key, height);
     m_impl->Model().SetColumnHeaderIconHeight(height);
+    m_impl->View().Repaint();
 }
 
 CImageList const& CTreeGrid::GetColumnHeaderImageList() const
@@ -91,8 +106,10 @@ CImageList const& CTreeGrid::GetColumnHeaderImageList() const
 void CTreeGrid::SetRowHeaderImageList(CBitmap const& strip, int imageWidth, int grow, COLORREF key)
 {
     int height = 0;
-    m_impl->RowHeaderImageList() = ImageListOf(strip, imageWidth, grow, key, height);
+    SetLists(m_impl->RowHeaderImageList(), m_impl->GreyedRowHeaderImageList(), strip, imageWidth, grow, key,
+             height);
     m_impl->Model().SetRowHeaderIconWidth(imageWidth);
+    m_impl->View().Repaint();
 }
 
 CImageList const& CTreeGrid::GetRowHeaderImageList() const

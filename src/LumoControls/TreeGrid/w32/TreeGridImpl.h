@@ -32,6 +32,7 @@ public:
     class CFloatControl;
     class CCell;
     class CView;
+    class CPainter;
 
     CImpl(CTreeGrid& owner, EVisualLook look);
     ~CImpl();
@@ -52,7 +53,7 @@ public:
     CNode& Own(INode const& node) const;
     CColumn& Own(IColumn const& column) const;
     CCell& Own(ICell const& cell) const;
-    lumo::FreeFloatControl& Own(IFloatControl const& control) const; // a free float control only
+    lumo::FreeFloatControl& Own(IFloatControl const& control) const;    // a free float control only
     lumo::FloatControl& OwnControl(IFloatControl const& control) const; // a cell or a free float control
     CNode* Own(INode* node) const { return node != nullptr ? &Own(*node) : nullptr; }
     CColumn* Own(IColumn* column) const { return column != nullptr ? &Own(*column) : nullptr; }
@@ -71,6 +72,10 @@ public:
     CImageList& ImageList() { return m_imageList; }
     CImageList& ColumnHeaderImageList() { return m_columnHeaderImages; }
     CImageList& RowHeaderImageList() { return m_rowHeaderImages; }
+    // The image lists' greyed copies, for disabled objects.
+    CImageList& GreyedImageList() { return m_greyedImages; }
+    CImageList& GreyedColumnHeaderImageList() { return m_greyedColumnHeaderImages; }
+    CImageList& GreyedRowHeaderImageList() { return m_greyedRowHeaderImages; }
 
     CEventsHandler* handler = nullptr;
     void* data = nullptr;
@@ -79,6 +84,8 @@ public:
     bool multilineTexts = false;
     bool multiSelectionWithoutControl = false;
     bool externalFilesDrop = false;
+    bool mouseInside = false; // the grid background is drawn HOVER while the mouse is over the grid
+    bool focusShown = false;  // the focus border shows (keyboard moves set it, clicks on cells clear it)
 
 private:
     // Creates this tree grid's style classes and tells the host about them.
@@ -147,4 +154,7 @@ private:
     CImageList m_imageList;
     CImageList m_columnHeaderImages;
     CImageList m_rowHeaderImages;
+    CImageList m_greyedImages;
+    CImageList m_greyedColumnHeaderImages;
+    CImageList m_greyedRowHeaderImages;
 };

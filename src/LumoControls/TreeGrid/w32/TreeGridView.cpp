@@ -8,6 +8,7 @@
 #include "LumoControls/LumoImage/w32/ImagingLibrary.h"
 #include "LumoControls/TreeGrid/w32/StyleConversions.h"
 #include "LumoControls/TreeGrid/w32/StylePlatform.h"
+#include "LumoControls/TreeGrid/w32/TreeGridPainter.h"
 #include "LumoCtrls/LumoImage.h"
 
 #include <commctrl.h>
@@ -66,7 +67,9 @@ std::wstring ReadableTypeName(char const* name)
 }
 } // namespace
 
-CTreeGrid::CImpl::CView::CView(CImpl& grid) : m_grid(grid), m_layout(grid.Model(), *this, *this)
+CTreeGrid::CImpl::CView::CView(CImpl& grid)
+    : m_grid(grid), m_layout(grid.Model(), *this, *this),
+      m_painter(std::make_unique<CPainter>(grid, m_layout))
 {
     ClassName(); // computed when the first implementation is made
 }
@@ -76,6 +79,8 @@ CTreeGrid::CImpl::CView::~CView()
     Destroy();
     if (m_registered)
         ReleaseWindowClass(ClassName());
+    if (m_measure != nullptr)
+        DeleteDC(m_measure);
 }
 
 std::wstring const& CTreeGrid::CImpl::CView::ClassName()
@@ -95,8 +100,8 @@ void CTreeGrid::CImpl::CView::Create(HWND parent)
     }
     HWND const window =
         CreateWindowExW(m_grid.externalFilesDrop ? WS_EX_ACCEPTFILES : 0, ClassName().c_str(), L"",
-                        WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, parent, nullptr, lumo::LibraryModule(), this);
+                        WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, lumo::LibraryModule(), this);
     if (window == nullptr)
         lumo::ThrowLastError(L"CreateWindowEx", kSourcePath, __LINE__);
 }
@@ -131,6 +136,8 @@ LRESULT CTreeGrid::CImpl::CView::Handle(UINT message, WPARAM wParam, LPARAM lPar
         OnCreate();
         return 0;
     case WM_SIZE:
+        if (LOWORD(lParam) == 0 || HIWORD(lParam) == 0)
+            m_painter->ReleaseBuffer();
         m_layout.SetClientSize(LOWORD(lParam), HIWORD(lParam));
         if (m_grid.handler != nullptr)
             m_grid.handler->Resized(LOWORD(lParam), HIWORD(lParam));
@@ -139,6 +146,10 @@ LRESULT CTreeGrid::CImpl::CView::Handle(UINT message, WPARAM wParam, LPARAM lPar
         return 1; // the paint covers everything
     case WM_PAINT:
         OnPaint();
+        return 0;
+    case WM_PRINTCLIENT:
+        if ((lParam & PRF_CLIENT) != 0)
+            m_painter->OnPrintClient(reinterpret_cast<HDC>(wParam));
         return 0;
     case WM_HSCROLL:
     case WM_VSCROLL:
@@ -160,9 +171,9 @@ void CTreeGrid::CImpl::CView::OnCreate()
 {
     HWND const window = m_window.GetHandle();
     HINSTANCE const module = lumo::LibraryModule();
-    m_tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
-                                module, nullptr);
+    m_tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, module, nullptr);
     if (m_tooltip != nullptr)
     {
         SetWindowPos(m_tooltip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -173,13 +184,14 @@ void CTreeGrid::CImpl::CView::OnCreate()
         tool.uId = reinterpret_cast<UINT_PTR>(window);
         tool.lpszText = LPSTR_TEXTCALLBACKW;
         SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        SendMessageW(m_tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(lumo::SharedTreeGridFont().GetHandle()), 0);
+        SendMessageW(m_tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(lumo::SharedTreeGridFont().GetHandle()),
+                     0);
     }
     DWORD const barStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-    m_horizontalBar = CreateWindowExW(0, L"SCROLLBAR", nullptr, barStyle | SBS_HORZ, 0, 0, 0, 0, window, nullptr,
-                                      module, nullptr);
-    m_verticalBar = CreateWindowExW(0, L"SCROLLBAR", nullptr, barStyle | SBS_VERT, 0, 0, 0, 0, window, nullptr,
-                                    module, nullptr);
+    m_horizontalBar = CreateWindowExW(0, L"SCROLLBAR", nullptr, barStyle | SBS_HORZ, 0, 0, 0, 0, window,
+                                      nullptr, module, nullptr);
+    m_verticalBar = CreateWindowExW(0, L"SCROLLBAR", nullptr, barStyle | SBS_VERT, 0, 0, 0, 0, window,
+                                    nullptr, module, nullptr);
     if (m_horizontalBar == nullptr || m_verticalBar == nullptr)
         lumo::ThrowLastError(L"CreateWindowEx", kSourcePath, __LINE__);
     if (m_grid.handler != nullptr)
@@ -196,17 +208,14 @@ void CTreeGrid::CImpl::CView::TearDown()
     m_window.Attach(nullptr);
     m_repaintPending = false;
     m_barsChanged = false;
+    m_painter->ReleaseBuffer();
 }
 
 void CTreeGrid::CImpl::CView::OnPaint()
 {
     SyncScrollBars();
-    PAINTSTRUCT paint;
-    HDC const dc = BeginPaint(m_window.GetHandle(), &paint);
-    // Until the painter draws the grid, the client area shows the window colour.
-    FillRect(dc, &paint.rcPaint, GetSysColorBrush(COLOR_WINDOW));
-    EndPaint(m_window.GetHandle(), &paint);
     m_repaintPending = false;
+    m_painter->OnPaint(m_window.GetHandle());
 }
 
 void CTreeGrid::CImpl::CView::OnScroll(bool horizontal, WPARAM wParam)
@@ -250,8 +259,13 @@ void CTreeGrid::CImpl::CView::SyncScrollBars()
         }
         SetWindowPos(bar, nullptr, state.rect.left, state.rect.top, state.rect.Width(), state.rect.Height(),
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS, 0, state.maximum,
-                        static_cast<UINT>(std::max(0, state.page)), state.position, 0};
+        SCROLLINFO info{sizeof(info),
+                        SIF_RANGE | SIF_PAGE | SIF_POS,
+                        0,
+                        state.maximum,
+                        static_cast<UINT>(std::max(0, state.page)),
+                        state.position,
+                        0};
         SetScrollInfo(bar, SB_CTL, &info, TRUE);
         ShowWindow(bar, SW_SHOWNA);
     }
@@ -288,12 +302,13 @@ void CTreeGrid::CImpl::CView::EndEdit(lumo::FloatControl const*)
 
 lumo::Size CTreeGrid::CImpl::CView::MeasureText(std::wstring const& text, lumo::FontSpec const* font) const
 {
-    CScreenDC screen;
+    if (m_measure == nullptr)
+        m_measure = CreateCompatibleDC(nullptr);
     CFont const& used = font != nullptr ? m_grid.GetFonts().Get(*font) : lumo::SharedTreeGridFont();
-    HGDIOBJ const previous = SelectObject(screen, used.GetHandle());
+    HGDIOBJ const previous = SelectObject(m_measure, used.GetHandle());
     SIZE size{};
-    GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(screen, previous);
+    GetTextExtentPoint32W(m_measure, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(m_measure, previous);
     return lumo::Size{size.cx, size.cy};
 }
 

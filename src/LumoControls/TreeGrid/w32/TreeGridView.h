@@ -5,6 +5,8 @@
 #include "LumoControls/TreeGrid/TreeLayout.h"
 #include "LumoControls/TreeGrid/w32/TreeGridImpl.h"
 
+#include <memory>
+
 class CTreeGrid::CImpl::CView : public lumo::ILayoutHost, public lumo::ICellMeasure
 {
 public:
@@ -48,11 +50,13 @@ private:
 
     CImpl& m_grid;
     lumo::TreeLayout m_layout;
+    std::unique_ptr<CPainter> m_painter;
+    mutable HDC m_measure = nullptr; // a memory context that text is measured in
     CWnd m_window;
     HWND m_horizontalBar = nullptr;
     HWND m_verticalBar = nullptr;
     HWND m_tooltip = nullptr;
-    bool m_registered = false;    // this grid holds a use of the window class
+    bool m_registered = false;     // this grid holds a use of the window class
     bool m_repaintPending = false; // the client area was invalidated and not painted since
     bool m_barsChanged = false;    // the bar windows lag behind the layout
 };

@@ -21,6 +21,7 @@ public:
     void ColumnChanged(TreeColumn const&, bool header) override { heard += header ? 'H' : 'c'; }
     void ColumnTitleChanged(TreeColumn const&) override { heard += 'T'; }
     void ControlChanged(FloatControl const&) override { heard += 'F'; }
+    void StylesChanged() override { heard += 'S'; }
     void EndEdit(FloatControl const*) override { heard += 'E'; }
     std::string heard;
 };
@@ -192,5 +193,18 @@ TEST(TreeModelQueries, DepthCountsLevelsInUseAndExpandingASubtreeReachesEveryDes
     f.model.Clear();
     EXPECT_EQ(f.model.GetNodeCount(), 0u);
     EXPECT_EQ(f.model.GetColumnCount(), 0u);
+}
+} // namespace
+
+namespace
+{
+TEST(TreeSettings, WhatStylesAndBorderStylesPaintIsPaintedAgainWhenItChanges)
+{
+    SettingsFixture f;
+    f.cell.GetStyle().SetTextColor(kStateNormal, 0x123456);
+    f.styles.GetDefaultStyle(ObjectType::Grid)->SetBorderRadius(3);
+    f.styles.DefineBorderStyle(L"thick", {Pen{1, 0}, Pen{1, 0}});
+    EXPECT_EQ(f.view.heard.find_first_not_of('S'), std::string::npos) << f.view.heard;
+    EXPECT_GE(f.view.heard.size(), 3u);
 }
 } // namespace

@@ -131,6 +131,7 @@ void lumo::DrawStyle::RemovePaintStyle(VisualState state)
 {
     if (m_slots != nullptr)
         (*m_slots)[static_cast<int>(SlotOf(state))].reset();
+    m_registry.StyleChanged();
 }
 
 void lumo::DrawStyle::Reset()
@@ -138,6 +139,7 @@ void lumo::DrawStyle::Reset()
     m_slots.reset();
     m_padding = Rect{kUnsetPadding, kUnsetPadding, kUnsetPadding, kUnsetPadding};
     m_radius = kUnsetRadius;
+    m_registry.StyleChanged();
 }
 
 bool lumo::DrawStyle::IsSet() const
@@ -363,6 +365,7 @@ void lumo::DrawStyle::SetBorderRadius(int radius)
     m_radius = kUnsetRadius;
     if (GetBorderRadius() != radius)
         m_radius = radius;
+    m_registry.StyleChanged();
 }
 
 int lumo::DrawStyle::GetCursor() const

@@ -25,6 +25,11 @@ public:
         if (m_model != nullptr)
             m_model->View().LayoutChanged();
     }
+    void StyleChanged() override
+    {
+        if (m_model != nullptr)
+            m_model->View().StylesChanged();
+    }
     void EndEdit() override
     {
         if (m_model != nullptr)

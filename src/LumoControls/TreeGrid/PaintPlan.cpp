@@ -75,8 +75,8 @@ std::vector<lumo::Segment> lumo::TreeLineSegments(TreeLineRow const& row)
     }
     if (row.level > 0 || row.expandButtons)
     {
-        int const length = row.indentation - row.buttonWidth + 2;
-        segments.push_back(Segment{x, middle - 1, x + direction * (length - 1), middle - 1});
+        int const end = x + direction * (row.indentation - row.buttonWidth + 1);
+        segments.push_back(Segment{std::min(x, end), middle - 1, std::max(x, end), middle - 1});
     }
     for (std::size_t k = 0; k < row.ancestorsContinue.size(); ++k)
     {

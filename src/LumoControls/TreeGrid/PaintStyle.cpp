@@ -29,58 +29,69 @@ void lumo::PaintStyle::Reset()
     m_image.clear();
     m_imageFill = 0;
     m_imageAlign = 0;
+    m_drawStyle.GetRegistry().StyleChanged();
 }
 
 void lumo::PaintStyle::SetFont(FontSpec const& font)
 {
     if (m_font == nullptr || !(*m_font == font))
         m_font = std::make_shared<FontSpec const>(font);
+    m_drawStyle.GetRegistry().StyleChanged();
 }
 
 void lumo::PaintStyle::SetTextColor(COLORREF color)
 {
     m_textColor = color;
+    m_drawStyle.GetRegistry().StyleChanged();
 }
 
 void lumo::PaintStyle::AddBackgroundColor(COLORREF from, COLORREF to, int size)
 {
     m_bands.push_back(Band{from, to, size});
+    m_drawStyle.GetRegistry().StyleChanged();
 }
 
 void lumo::PaintStyle::ClearBackgroundColors()
 {
     m_bands.clear();
+    m_drawStyle.GetRegistry().StyleChanged();
 }
 
 void lumo::PaintStyle::SetGradientDirection(int direction)
 {
     m_direction = direction;
+    m_drawStyle.GetRegistry().StyleChanged();
 }
 
 void lumo::PaintStyle::SetImage(std::wstring const& name)
 {
     if (name != m_image)
         m_image = name;
+    m_drawStyle.GetRegistry().StyleChanged();
 }
 
 void lumo::PaintStyle::SetImageFill(int fill)
 {
     m_imageFill = fill;
+    m_drawStyle.GetRegistry().StyleChanged();
 }
 
 void lumo::PaintStyle::SetImageAlign(int align)
 {
     m_imageAlign = align;
+    m_drawStyle.GetRegistry().StyleChanged();
 }
 
 void lumo::PaintStyle::SetImageOffset(Point offset)
 {
     m_imageOffset = offset;
+    m_drawStyle.GetRegistry().StyleChanged();
 }
 
 void lumo::PaintStyle::SetCrop(Rect const& crop)
 {
     m_crop = crop;
+    m_drawStyle.GetRegistry().StyleChanged();
 }
 
 void lumo::PaintStyle::SetBorder(std::wstring const& name, unsigned sides)
@@ -95,6 +106,7 @@ void lumo::PaintStyle::SetBorder(std::wstring const& name, unsigned sides)
         }
     if (any)
         m_borders[kSideAll] = name;
+    m_drawStyle.GetRegistry().StyleChanged();
 }
 
 std::wstring const& lumo::PaintStyle::GetBorder(unsigned side) const
@@ -119,6 +131,7 @@ void lumo::PaintStyle::RemoveBorder(unsigned sides)
         m_borders.erase(kSideBottom);
     }
     m_borders.erase(sides);
+    m_drawStyle.GetRegistry().StyleChanged();
 }
 
 int lumo::PaintStyle::GetBorderWidth(unsigned side) const

@@ -67,6 +67,7 @@ void lumo::Style::SetOffsetTextIcon(VisualState state, Point offset)
     if (m_offsets == nullptr)
         m_offsets = std::make_unique<std::map<VisualState, Point>>();
     (*m_offsets)[state] = offset;
+    GetRegistry().StyleChanged();
 }
 
 void lumo::Style::RemoveOffsetTextIcon(VisualState state)
@@ -77,6 +78,7 @@ void lumo::Style::RemoveOffsetTextIcon(VisualState state)
         m_offsets->clear();
     else
         m_offsets->erase(state);
+    GetRegistry().StyleChanged();
 }
 
 int lumo::Style::GetSpaceTextIcon() const
@@ -94,12 +96,14 @@ void lumo::Style::SetSpaceTextIcon(int space)
         m_space = space;
         m_spaceSet = true;
     }
+    GetRegistry().StyleChanged();
 }
 
 void lumo::Style::ResetSpaceTextIcon()
 {
     m_space = 0;
     m_spaceSet = false;
+    GetRegistry().StyleChanged();
 }
 
 int lumo::Style::GetIconPosition() const
@@ -114,6 +118,7 @@ void lumo::Style::SetIconPosition(int position)
 {
     if (GetIconPosition() != position)
         m_iconPosition = position;
+    GetRegistry().StyleChanged();
 }
 
 int lumo::Style::GetAlignment() const
@@ -128,6 +133,7 @@ void lumo::Style::SetAlignment(int alignment)
 {
     if (GetAlignment() != alignment)
         m_alignment = alignment;
+    GetRegistry().StyleChanged();
 }
 
 bool lumo::Style::GetMirrorEffect() const
@@ -145,12 +151,14 @@ void lumo::Style::SetMirrorEffect(bool mirror)
         m_mirror = mirror;
         m_mirrorSet = true;
     }
+    GetRegistry().StyleChanged();
 }
 
 void lumo::Style::ResetMirrorEffect()
 {
     m_mirror = false;
     m_mirrorSet = false;
+    GetRegistry().StyleChanged();
 }
 
 int lumo::Style::GetSelectionMode() const
@@ -166,6 +174,7 @@ void lumo::Style::SetSelectionMode(int mode)
     m_selectionMode = 0;
     if (GetSelectionMode() != mode)
         m_selectionMode = mode;
+    GetRegistry().StyleChanged();
 }
 
 // --- ObjStyle
@@ -214,6 +223,7 @@ void lumo::ObjStyle::SetControlKind(int kind)
     // anything reads through it; the host hears of a new one after the kind is stored.
     if (int const type = ObjectTypeOfControlKind(kind))
         GetRegistry().GetDefaultStyle(static_cast<ObjectType>(type));
+    GetRegistry().StyleChanged();
 }
 
 int lumo::ObjStyle::GetActivation() const
@@ -230,6 +240,7 @@ void lumo::ObjStyle::SetActivation(int activation)
     m_activation = 0;
     if (GetActivation() != activation)
         m_activation = activation;
+    GetRegistry().StyleChanged();
 }
 
 bool lumo::ObjStyle::IsReadOnly() const
@@ -247,4 +258,5 @@ void lumo::ObjStyle::SetReadOnly(bool readOnly)
     if (readOnly)
         GetRegistry().EndEdit(); // an edit must not go on in a cell that has just become read-only
     m_readOnly = readOnly;
+    GetRegistry().StyleChanged();
 }

@@ -133,6 +133,7 @@ void lumo::StyleRegistry::DefineBorderStyle(std::wstring const& name, std::vecto
 {
     m_borderStyles.erase(name);
     m_borderStyles.emplace(name, pens);
+    StyleChanged();
 }
 
 void lumo::StyleRegistry::GetBorderStyle(std::wstring const& name, std::vector<Pen>& pens) const
@@ -148,6 +149,7 @@ void lumo::StyleRegistry::GetBorderStyle(std::wstring const& name, std::vector<P
 void lumo::StyleRegistry::RemoveBorderStyle(std::wstring const& name)
 {
     m_borderStyles.erase(name);
+    StyleChanged();
 }
 
 void lumo::StyleRegistry::EnumerateBorderStyles(std::set<std::wstring>& names) const

@@ -69,6 +69,8 @@ public:
     // --- What styles ask of their tree grid.
     virtual void RequestLayout() {}
     virtual void EndEdit() {}
+    // Something a style or border style paints changed.
+    virtual void StyleChanged() {}
 
 protected:
     // The concrete classes of styles and paint styles (the Win32 tree grid's own).

@@ -93,6 +93,8 @@ public:
     // A column's title changed: its header is measured again.
     virtual void ColumnTitleChanged(TreeColumn const& column) = 0;
     virtual void ControlChanged(FloatControl const& control) = 0;
+    // A style (or a border style) changed what it paints: everything is painted again.
+    virtual void StylesChanged() = 0;
     // Any in-cell edit in progress ends (committed); with a control given, only the edit of that control.
     virtual void EndEdit(FloatControl const* control) = 0;
 };
@@ -108,6 +110,7 @@ public:
     void ColumnChanged(TreeColumn const&, bool) override {}
     void ColumnTitleChanged(TreeColumn const&) override {}
     void ControlChanged(FloatControl const&) override {}
+    void StylesChanged() override {}
     void EndEdit(FloatControl const*) override {}
 };
 } // namespace lumo

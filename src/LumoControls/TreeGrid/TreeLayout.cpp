@@ -88,6 +88,13 @@ void lumo::TreeLayout::ControlChanged(FloatControl const&)
         m_host.Repaint();
 }
 
+void lumo::TreeLayout::StylesChanged()
+{
+    m_frameKnown = false; // the grid style's borders may have changed
+    if (LaysOutRows())
+        m_host.Repaint();
+}
+
 void lumo::TreeLayout::EndEdit(FloatControl const* control)
 {
     m_host.EndEdit(control);

@@ -108,6 +108,7 @@ public:
     void ColumnChanged(TreeColumn const& column, bool header) override;
     void ColumnTitleChanged(TreeColumn const& column) override;
     void ControlChanged(FloatControl const& control) override;
+    void StylesChanged() override;
     void EndEdit(FloatControl const* control) override;
 
     // --- The window. The layout lays out and updates bars only once the window has a size.

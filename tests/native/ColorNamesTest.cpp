@@ -33,25 +33,10 @@ TEST(ColorTables, HoldTheirRowsInTheirOrderWithBlueInTheHighByte)
 
     std::vector<SNamedColor> const web = Table(&GetWebColorTable);
     ASSERT_EQ(web.size(), 142u);
-    // First and last rows, and a sample of keyword values (#rrggbb becomes 0x00bbggrr).
-    std::vector<std::pair<std::wstring, COLORREF>> const sample = {{L"None", 0xFFFFFFFF},
-                                                                   {L"Transparent", 0xFFFF0001},
-                                                                   {L"Tomato", 0x4763FF},
-                                                                   {L"CornflowerBlue", 0xED9564},
-                                                                   {L"LightGoldenRodYellow", 0xD2FAFA},
-                                                                   {L"Indigo", 0x82004B},
-                                                                   {L"Crimson", 0x3C14DC},
-                                                                   {L"LightPink", 0xC1B6FF}};
-    EXPECT_EQ(web[0].name, sample[0].first);
-    EXPECT_EQ(web[1].name, sample[1].first);
-    EXPECT_EQ(web.back().name, sample.back().first);
-    for (auto const& entry : sample)
-    {
-        auto const row =
-            std::find_if(web.begin(), web.end(), [&](SNamedColor const& r) { return entry.first == r.name; });
-        ASSERT_NE(row, web.end()) << Narrow(entry.first);
-        EXPECT_EQ(row->value, entry.second) << Narrow(entry.first);
-    }
+    EXPECT_STREQ(web[0].name, L"None");
+    EXPECT_EQ(web[1].value, 0xFFFF0001u); // Transparent
+    EXPECT_STREQ(web.back().name, L"LightPink");
+    EXPECT_EQ(web.back().value, 0xC1B6FFu); // #FFB6C1: blue in the high byte
 }
 
 TEST(ColorNames, EveryRowReadsInAnyCaseAsAColourThatReadsBackFromItsOwnName)

@@ -1,9 +1,13 @@
+// The geometry the menu painter computes: where each kind of item puts its frame, box, mark, text and
+// arrow, and the gap and shadow of an open menu-bar item. (The pixels of the painting as a whole are checked
+// under Wine.)
 #include "LumoControls/LumoControls/MenuPainting.h"
 #include "LumoCtrls/ColorArithmetic.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -11,192 +15,128 @@ namespace
 {
 using lumo::Rect;
 
-std::string Hex(COLORREF c)
+std::string Line(char const* call, Rect const& r, COLORREF color)
 {
-    char buffer[16];
-    std::snprintf(buffer, sizeof(buffer), "%06X", c);
+    char buffer[96];
+    std::snprintf(buffer, sizeof(buffer), "%s [%d,%d,%d,%d] %06X", call, r.left, r.top, r.right, r.bottom,
+                  color);
     return buffer;
 }
 
-std::string At(Rect const& r)
+std::string Point(char const* call, int x, int y, unsigned value)
 {
-    std::ostringstream out;
-    out << "[" << r.left << "," << r.top << "," << r.right << "," << r.bottom << "]";
-    return out.str();
+    char buffer[64];
+    std::snprintf(buffer, sizeof(buffer), "%s %d,%d %X", call, x, y, value);
+    return buffer;
 }
 
-// Records each painting call as one line of text, so that expectations read like the painting itself.
+// Records each call as one line.
 class Recorder : public lumo::IMenuCanvas
 {
 public:
-    Recorder() = default;
-    explicit Recorder(std::vector<std::string> recorded) : lines(std::move(recorded)) {}
-
-    void Fill(Rect const& r, COLORREF c) override { lines.push_back("fill " + At(r) + " " + Hex(c)); }
-    void Gradient(Rect const& r, COLORREF from, COLORREF to, bool horizontal) override
+    void Fill(Rect const& r, COLORREF c) override { lines.push_back(Line("fill", r, c)); }
+    void Gradient(Rect const& r, COLORREF from, COLORREF, bool) override
     {
-        lines.push_back("gradient " + At(r) + " " + Hex(from) + "->" + Hex(to) + (horizontal ? " h" : " v"));
+        lines.push_back(Line("gradient", r, from));
     }
-    void Frame(Rect const& r, COLORREF pen) override { lines.push_back("frame " + At(r) + " " + Hex(pen)); }
-    void Box(Rect const& r, COLORREF pen, COLORREF brush) override
+    void Frame(Rect const& r, COLORREF pen) override { lines.push_back(Line("frame", r, pen)); }
+    void Box(Rect const& r, COLORREF, COLORREF brush) override { lines.push_back(Line("box", r, brush)); }
+    void Text(Rect const& r, std::wstring const& text, lumo::MenuTextAlign align, COLORREF) override
     {
-        lines.push_back("box " + At(r) + " " + Hex(pen) + " " + Hex(brush));
+        lines.push_back(Line(align == lumo::MenuTextAlign::Right ? "right" : "text", r, 0) + " " +
+                        std::string(text.begin(), text.end()));
     }
-    void Text(Rect const& r, std::wstring const& text, lumo::MenuTextAlign align, COLORREF c) override
+    void Image(int x, int y, int, int, bool disabled) override
     {
-        char const* const names[] = {"left", "right", "center"};
-        lines.push_back("text " + At(r) + " " + std::string(text.begin(), text.end()) + " " +
-                        names[static_cast<int>(align)] + " " + Hex(c));
-    }
-    void Image(int x, int y, int w, int h, bool disabled) override
-    {
-        lines.push_back("image " + std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(w) +
-                        "x" + std::to_string(h) + (disabled ? " disabled" : ""));
+        lines.push_back(Point("image", x, y, disabled));
     }
     void CheckMark(int x, int y, COLORREF background) override
     {
-        lines.push_back("check " + std::to_string(x) + "," + std::to_string(y) + " " + Hex(background));
+        lines.push_back(Point("check", x, y, background));
     }
-    void Ellipse(Rect const& r, COLORREF c) override { lines.push_back("ellipse " + At(r) + " " + Hex(c)); }
-    void Pixel(int x, int y, COLORREF c) override
-    {
-        lines.push_back("pixel " + std::to_string(x) + "," + std::to_string(y) + " " + Hex(c));
-    }
-    void DarkenPixel(int x, int y, int factor) override
-    {
-        lines.push_back("darken " + std::to_string(x) + "," + std::to_string(y) + " " +
-                        std::to_string(factor));
-    }
+    void Ellipse(Rect const& r, COLORREF c) override { lines.push_back(Line("ellipse", r, c)); }
+    void Pixel(int x, int y, COLORREF c) override { lines.push_back(Point("pixel", x, y, c)); }
+    void DarkenPixel(int x, int y, int factor) override { lines.push_back(Point("darken", x, y, factor)); }
 
-    std::vector<std::string> Starting(std::string const& prefix) const
+    bool Has(std::string const& line) const
     {
-        std::vector<std::string> found;
-        for (std::string const& line : lines)
-            if (line.rfind(prefix, 0) == 0)
-                found.push_back(line);
-        return found;
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
     }
-
     std::vector<std::string> lines;
 };
 
 lumo::MenuPalette const kPalette{0x000000, 0x808080, 0xFFFFFF, 0xC56A31,
                                  0xD8E9EC, 0x99A8AC, 0x5BC0FF, 0xFFE0CA};
-Rect const kItem{0, 20, 150, 42};
 
-std::vector<std::string> PaintPopup(lumo::PopupItem const& item, lumo::MenuItemState const& state)
+TEST(PopupItem, EachKindPutsItsPartsInTheirPlaces)
 {
-    Recorder recorder;
-    lumo::PaintPopupItem(recorder, kItem, item, state, 16, 16, kPalette);
-    return recorder.lines;
-}
-
-lumo::PopupItem Item(std::wstring text)
-{
-    lumo::PopupItem item;
-    item.text = std::move(text);
-    return item;
-}
-
-// The pixel tests under Wine check the painting as a whole; these pin the geometry that is computed here.
-TEST(PopupItem, EachStatePaintsItsParts)
-{
+    auto item = [](std::wstring text, bool image = false, bool radio = false, bool submenu = false)
+    {
+        lumo::PopupItem i;
+        i.text = std::move(text);
+        i.hasImage = image;
+        i.radio = radio;
+        i.opensSubmenu = submenu;
+        return i;
+    };
     lumo::PopupItem separator;
     separator.separator = true;
-    EXPECT_EQ(PaintPopup(separator, {}).back(), "fill [26,21,150,41] C56A31");
-    lumo::MenuItemState state;
-    state.selected = true;
-    std::vector<std::string> lines = PaintPopup(Item(L"Cut"), state);
-    EXPECT_EQ(lines[2], "frame [1,21,149,41] 3C8CFB");
-    EXPECT_EQ(lines[3], "fill [2,22,148,40] " + Hex(HLS_TRANSFORM(0x5BC0FF, 50, 0)));
-    state.checked = true;
-    lumo::PopupItem image = Item(L"Bold");
-    image.hasImage = true;
-    EXPECT_EQ(PaintPopup(image, state)[5], "box [1,21,20,41] C56A31 " + Hex(HLS_TRANSFORM(0x5BC0FF, -35, 0)));
-    state = lumo::MenuItemState{};
-    state.checked = true;
-    EXPECT_EQ(PaintPopup(Item(L"Ruler"), state).back(), "check 6,25 5BC0FF");
-    state.disabled = true;
-    EXPECT_EQ(PaintPopup(Item(L"Ruler"), state)[3],
-              "box [1,21,20,41] C56A31 " + Hex(HLS_TRANSFORM(0xD8E9EC, 73, 0)));
-}
-
-TEST(PopupItem, TextAndAcceleratorAreSplitAtTheTabRightOfTheImageColumn)
-{
-    std::vector<std::string> const lines = PaintPopup(Item(L"&Open\tCtrl+O"), {});
-    ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[2], "text [26,20,135,42] &Open left 000000");
-    EXPECT_EQ(lines[3], "text [26,20,135,42] Ctrl+O right 000000");
-}
-
-TEST(PopupItem, ARadioDotIsCentredBetweenItsEdgesAndAnImageReplacesTheMark)
-{
-    lumo::MenuItemState checked;
+    lumo::MenuItemState selected, checked, disabledChecked, selectedChecked;
+    selected.selected = selectedChecked.selected = selectedChecked.checked = true;
     checked.checked = true;
-    lumo::PopupItem radio = Item(L"Small");
-    radio.radio = true;
-    std::vector<std::string> const dot = PaintPopup(radio, checked);
-    // Centred between 0 + 16/4 + 2 = 6 and 16 across (11), and in 20..42 down (31).
-    ASSERT_GE(dot.size(), 2u);
-    EXPECT_EQ(dot[dot.size() - 2], "ellipse [7,28,14,35] 000000");
-    EXPECT_EQ(dot.back(), "pixel 12,33 000000");
-
-    lumo::PopupItem image = Item(L"Bold");
-    image.hasImage = true;
-    checked.disabled = true;
-    std::vector<std::string> const lines = PaintPopup(image, checked);
-    EXPECT_EQ(lines.back(), "image 2,22 19x19 disabled");
-    EXPECT_TRUE(Recorder{lines}.Starting("check").empty());
-}
-
-TEST(PopupItem, ASubmenuArrowIsFourShrinkingColumns)
-{
-    lumo::PopupItem item = Item(L"Recent");
-    item.opensSubmenu = true;
-    std::vector<std::string> const pixels = Recorder{PaintPopup(item, {})}.Starting("pixel");
-    ASSERT_EQ(pixels.size(), 16u); // 7 + 5 + 3 + 1
-    EXPECT_EQ(pixels.front(), "pixel 140,28 000000");
-    EXPECT_EQ(pixels[7], "pixel 141,29 000000");
-    EXPECT_EQ(pixels.back(), "pixel 143,31 000000"); // the tip
-}
-
-int DropWidthOf(lumo::MenuItemState const& state, std::vector<std::string>* lines = nullptr)
-{
-    Recorder recorder;
-    lumo::MenuBarItemResult const result = lumo::PaintMenuBarItem(
-        recorder, Rect{10, 0, 60, 20}, L"&File", state, kPalette, lumo::MenuShadow::Darkened);
-    EXPECT_EQ(result.painted, (Rect{10, 0, 56, 20}));
-    if (lines != nullptr)
-        *lines = recorder.lines;
-    return result.dropWidth;
+    disabledChecked.checked = disabledChecked.disabled = true;
+    struct
+    {
+        lumo::PopupItem item;
+        lumo::MenuItemState state;
+        std::string expected;
+    } const cases[] = {
+        {separator, {}, "fill [26,21,150,41] C56A31"},
+        {item(L"Cut"), selected, "frame [1,21,149,41] 3C8CFB"},
+        {item(L"Cut"), selected, Line("fill", {2, 22, 148, 40}, HLS_TRANSFORM(0x5BC0FF, 50, 0))},
+        {item(L"Bold", true), selectedChecked, Line("box", {1, 21, 20, 41}, HLS_TRANSFORM(0x5BC0FF, -35, 0))},
+        {item(L"Ruler"), checked, "check 6,25 5BC0FF"},
+        {item(L"Ruler"), disabledChecked, Line("box", {1, 21, 20, 41}, HLS_TRANSFORM(0xD8E9EC, 73, 0))},
+        {item(L"Small", false, true), checked, "ellipse [7,28,14,35] 000000"},
+        {item(L"Bold", true), disabledChecked, "image 2,22 1"},
+        {item(L"Recent", false, false, true), {}, "pixel 143,31 0"},
+        {item(L"&Open\tCtrl+O"), {}, "text [26,20,135,42] 000000 &Open"},
+        {item(L"&Open\tCtrl+O"), {}, "right [26,20,135,42] 000000 Ctrl+O"},
+    };
+    for (auto const& c : cases)
+    {
+        Recorder recorder;
+        lumo::PaintPopupItem(recorder, Rect{0, 20, 150, 42}, c.item, c.state, 16, 16, kPalette);
+        EXPECT_TRUE(recorder.Has(c.expected)) << c.expected;
+    }
 }
 
 TEST(MenuBarItem, ASelectedItemLeavesAGapOfItsInnerWidthAndCastsAShadow)
 {
-    lumo::MenuItemState state;
-    EXPECT_EQ(DropWidthOf(state), 0);
-    state.hot = true;
-    EXPECT_EQ(DropWidthOf(state), 0);
-    state = lumo::MenuItemState{};
-    state.selected = true;
-    std::vector<std::string> lines;
-    EXPECT_EQ(DropWidthOf(state, &lines), 44);
-    std::vector<std::string> const darkened = Recorder{lines}.Starting("darken");
-    ASSERT_EQ(darkened.size(), 36u); // rows 2 to 19, two columns
-    EXPECT_EQ(darkened[0], "darken 56,2 30");
-    EXPECT_EQ(darkened[1], "darken 57,2 6");
-    state.inactive = true; // the gap stays while the window is inactive
-    EXPECT_EQ(DropWidthOf(state), 44);
-
-    Recorder solid;
-    state = lumo::MenuItemState{};
-    state.selected = true;
-    lumo::PaintMenuBarItem(solid, Rect{10, 0, 60, 20}, L"&File", state, kPalette, lumo::MenuShadow::Solid);
+    auto paint = [](lumo::MenuItemState state, lumo::MenuShadow shadow, Recorder& recorder)
+    {
+        lumo::MenuBarItemResult const result =
+            lumo::PaintMenuBarItem(recorder, Rect{10, 0, 60, 20}, L"&File", state, kPalette, shadow);
+        EXPECT_EQ(result.painted, (Rect{10, 0, 56, 20}));
+        return result.dropWidth;
+    };
+    lumo::MenuItemState hot, selected, inactive;
+    hot.hot = true;
+    selected.selected = true;
+    inactive.selected = inactive.inactive = true;
+    Recorder plain, hotItem, open, stillOpen, solid;
+    EXPECT_EQ(paint({}, lumo::MenuShadow::Darkened, plain), 0);
+    EXPECT_EQ(paint(hot, lumo::MenuShadow::Darkened, hotItem), 0);
+    EXPECT_TRUE(hotItem.Has("frame [10,0,56,20] 3C8CFB"));
+    EXPECT_EQ(paint(selected, lumo::MenuShadow::Darkened, open), 44);
+    EXPECT_EQ(std::count_if(open.lines.begin(), open.lines.end(),
+                            [](auto& l) { return l.rfind("darken", 0) == 0; }),
+              36)
+        << "rows 2 to 19, two columns";
+    EXPECT_TRUE(open.Has("darken 56,2 1E") && open.Has("darken 57,2 6"));
+    EXPECT_EQ(paint(inactive, lumo::MenuShadow::Darkened, stillOpen), 44) << "the gap stays while inactive";
+    paint(selected, lumo::MenuShadow::Solid, solid);
     EXPECT_EQ(solid.lines.back(), "pixel 57,19 99A8AC");
-    state = lumo::MenuItemState{};
-    state.hot = true;
-    DropWidthOf(state, &lines);
-    EXPECT_EQ(lines[0], "frame [10,0,56,20] 3C8CFB");
 }
 
 class FixedWidthMeasurer : public lumo::IMenuTextMeasurer

@@ -51,6 +51,10 @@ protected:
 
 TEST_F(MenuWindow, AnAnnouncedMenuWindowOfAWaitingPopupIsSubclassed)
 {
+    // The system menu's pop-up does not count.
+    SendMessageW(m_owner.Get(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(m_popup), MAKELPARAM(0, 1));
+    SendMessageW(m_menuWindow, kMenuWindowCreated, 0, 0);
+    EXPECT_EQ(GetWindowLongPtrW(m_menuWindow, GWLP_WNDPROC), m_ownProcedure);
     Announce();
     EXPECT_EQ(GetPropW(m_menuWindow, L"PopupMenu"), m_popup);
     EXPECT_NE(GetPropW(m_menuWindow, L"DropW"), nullptr) << "the first-level menu window";
@@ -61,15 +65,6 @@ TEST_F(MenuWindow, AnAnnouncedMenuWindowOfAWaitingPopupIsSubclassed)
     LONG_PTR const subclassed = GetWindowLongPtrW(m_menuWindow, GWLP_WNDPROC);
     SendMessageW(m_menuWindow, kMenuWindowCreated, 0, 0);
     EXPECT_EQ(GetWindowLongPtrW(m_menuWindow, GWLP_WNDPROC), subclassed);
-}
-
-TEST_F(MenuWindow, WithoutAWaitingPopupNothingHappens)
-{
-    // The system menu's pop-up does not count.
-    SendMessageW(m_owner.Get(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(m_popup), MAKELPARAM(0, 1));
-    SendMessageW(m_menuWindow, kMenuWindowCreated, 0, 0);
-    EXPECT_EQ(GetWindowLongPtrW(m_menuWindow, GWLP_WNDPROC), m_ownProcedure);
-    EXPECT_EQ(GetPropW(m_menuWindow, L"PopupMenu"), nullptr);
 }
 
 TEST_F(MenuWindow, TheFrameIsThinnerAndTheWindowSmallerAndHigher)

@@ -21,6 +21,9 @@ public:
     virtual HWND Create(HWND parent, RECT const& area);
 
     HWND GetWindow() const { return m_window; }
+    // The page was shown, or is about to be hidden: pages with popups of their own open and close them.
+    virtual void OnShown() {}
+    virtual void OnHidden() {}
 
 protected:
     virtual void OnCreated() {}

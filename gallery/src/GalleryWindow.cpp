@@ -74,11 +74,13 @@ void CGalleryWindow::SelectPage(std::size_t index)
 {
     if (index >= m_pages.size())
         return;
+    m_pages[m_selected]->OnHidden();
     ShowWindow(m_pages[m_selected]->GetWindow(), SW_HIDE);
     m_selected = index;
     SendMessageW(m_list, LB_SETCURSEL, index, 0);
     HWND const page = m_pages[index]->GetWindow();
     ShowWindow(page, SW_SHOW);
+    m_pages[index]->OnShown();
     RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 

@@ -31,6 +31,38 @@ bool Fail(char const* what)
     std::fprintf(stderr, "screenshot: %s\n", what);
     return false;
 }
+// The process's other visible top-level windows over the window (open editors and lists float there),
+// bottom first: without a composited screen each window keeps its own pixels.
+void CopyPopupsOver(HDC target, HWND window, RECT const& bounds)
+{
+    struct Collected
+    {
+        HWND window;
+        std::vector<HWND> popups; // top first
+    } collected{window, {}};
+    EnumWindows(
+        [](HWND candidate, LPARAM data) -> BOOL
+        {
+            auto& c = *reinterpret_cast<Collected*>(data);
+            DWORD process = 0;
+            GetWindowThreadProcessId(candidate, &process);
+            if (candidate != c.window && process == GetCurrentProcessId() && IsWindowVisible(candidate))
+                c.popups.push_back(candidate);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&collected));
+    for (auto popup = collected.popups.rbegin(); popup != collected.popups.rend(); ++popup)
+    {
+        RedrawWindow(*popup, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        RECT r;
+        GetWindowRect(*popup, &r);
+        HDC const dc = GetWindowDC(*popup);
+        BitBlt(target, r.left - bounds.left, r.top - bounds.top, r.right - r.left, r.bottom - r.top, dc, 0, 0,
+               SRCCOPY);
+        ReleaseDC(*popup, dc);
+    }
+}
 } // namespace
 
 bool SaveWindowAsPng(HWND window, std::wstring const& path)
@@ -45,6 +77,7 @@ bool SaveWindowAsPng(HWND window, std::wstring const& path)
     HBITMAP const bitmap = CreateCompatibleBitmap(windowDc, width, height);
     HGDIOBJ const previous = SelectObject(memoryDc, bitmap);
     BOOL const copied = BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
+    CopyPopupsOver(memoryDc, window, bounds);
     SelectObject(memoryDc, previous);
     DeleteDC(memoryDc);
     ReleaseDC(window, windowDc);

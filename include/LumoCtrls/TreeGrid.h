@@ -130,6 +130,34 @@ public:
         ItemExpandButton = 0x8000,
     };
 
+    // The in-cell control kinds and activations of object styles (SetControlKind, SetActivation).
+    enum EControlKind
+    {
+        CONTROL_NONE = 1,
+        CONTROL_TEXT = 2, // plain text
+        CONTROL_IMAGE = 3,
+        CONTROL_BUTTON = 4,
+        CONTROL_LABEL = 5,
+        CONTROL_LINK = 6,
+        CONTROL_CHECK_BOX = 7,
+        CONTROL_RADIO_BUTTON = 8,
+        CONTROL_DROP_DOWN = 9,
+        CONTROL_SPIN = 10,
+        CONTROL_PROGRESS = 11,
+        CONTROL_EDIT = 12,
+        CONTROL_FLOAT_EDIT = 13,
+        CONTROL_COMBO_BOX = 14,
+        CONTROL_LAUNCHER = 15,
+    };
+    enum EActivation
+    {
+        ACTIVATION_DEFAULT = 1, // a click on the already selected focus cell opens the editor after 500 ms
+        ACTIVATION_NONE = 2,
+        ACTIVATION_ON_FOCUS = 3,
+        ACTIVATION_ON_CLICK = 4,
+        ACTIVATION_ON_DOUBLE_CLICK = 5,
+    };
+
     // One line of a border style: kind 0 none, 1 solid, 2 dotted, 3 dashed; colour 0xFFFFFFFF none.
     struct TPen
     {
@@ -157,6 +185,11 @@ public:
     class ICustomEdit;
     class IComboBox;
     class ICheckButton;
+    class IButton;
+    class ILabel;
+    class ILink;
+    class IImage;
+    class IProgress;
     class CEventsHandler;
     class CImpl;
 
@@ -265,6 +298,12 @@ public:
     unsigned GetFloatControlCount() const;
     IFloatControl& GetFloatControl(unsigned index) const; // std::out_of_range beyond the count
 
+    // Opens the control's editor (as an activation would) and returns its control; null when the control
+    // has none or nothing opens.
+    IControl* EditControl(IFloatControl& control);
+    // The control whose editor is open (the focused control); focus false closes it, committing.
+    void SetControlFocus(IFloatControl* control, bool focus);
+    IFloatControl* GetControlFocus() const;
     // Brings the control into view: collapsed ancestors are expanded, the page scrolls so that the row is
     // shown (unless horizontalOnly) and the column too (centred with centre). A free float control only
     // scrolls horizontally, and only with horizontalOnly.
@@ -630,6 +669,110 @@ public:
 
 protected:
     virtual ~IFloatControl() {} // float controls belong to their tree grid
+};
+
+// The in-cell control of a cell or free float control, made for the kind its style names. The operations
+// stand in this order for hosts built against this header. A control has the interfaces of its kind
+// (ICustomEdit for every kind that edits a text, combo boxes and check buttons included): ask with
+// dynamic_cast.
+class CTreeGrid::IControl
+{
+public:
+    virtual IFloatControl* GetOwner() const = 0;
+    virtual int GetKind() const = 0; // the style's control kind (CONTROL_...)
+    // Opens what the control edits with (an editor, a combo box's list), as an activation would.
+    virtual void Open() = 0;
+    // Closes the open editor, committing its text.
+    virtual void Close() = 0;
+    virtual void Draw(HDC dc, RECT const& rect) = 0;
+    // A click released over the control part that was pressed, at a client point.
+    virtual void Click(POINT const& point) = 0;
+    virtual bool IsOpen() const = 0; // its editor is open
+    bool IsKind(int kind) const { return GetKind() == kind; }
+
+protected:
+    virtual ~IControl() {} // controls belong to their float control
+};
+
+// The controls that edit a text: plain text, Edit, FloatEdit, Spin and Launcher (and, beneath them, the
+// combo box, check, button, label and link controls).
+class CTreeGrid::ICustomEdit : public virtual CTreeGrid::IControl
+{
+public:
+    virtual HWND GetEditorWindow() const = 0; // null while closed
+    virtual RECT GetControlRect() const = 0;  // client coordinates
+    // The size pair given to CreateFloatControl: a first value other than 0 fixes the editor's size.
+    virtual void SetSize(int width, unsigned height) = 0;
+    virtual void GetSize(int& width, unsigned& height) const = 0;
+    virtual void SetAutoSize(bool autoSize) = 0; // on by default: the editor floats and grows with its text
+    virtual bool GetAutoSize() const = 0;
+    virtual void ShowEditor(bool show) = 0;
+    virtual void SetMultiLine(bool multiLine) = 0;
+    virtual void SetReadOnly(bool readOnly) = 0;
+
+protected:
+    ~ICustomEdit() {}
+};
+
+class CTreeGrid::IComboBox : public virtual CTreeGrid::IControl
+{
+public:
+    // The items, and the index of the current one (-1 none).
+    virtual void SetItems(std::vector<std::wstring> const& items, int current) = 0;
+    virtual void GetItems(std::vector<std::wstring>& items, int& current) const = 0;
+    // A pure drop-down list: a press on the editor opens the list.
+    virtual void SetDropDownList(bool list) = 0;
+    virtual bool IsDropDownList() const = 0;
+    virtual HWND GetListWindow() const = 0; // null while the list is closed
+    virtual bool IsListOpen() const = 0;
+    virtual void OpenList(bool open) = 0;
+
+protected:
+    ~IComboBox() {}
+};
+
+// Check boxes (0 unchecked, 1 checked, 2 indeterminate), radio buttons and drop-down glyphs.
+class CTreeGrid::ICheckButton : public virtual CTreeGrid::IControl
+{
+public:
+    virtual void SetCheck(int value) = 0;
+    virtual int GetCheck() const = 0;
+
+protected:
+    ~ICheckButton() {}
+};
+
+class CTreeGrid::IButton : public virtual CTreeGrid::IControl
+{
+protected:
+    ~IButton() {}
+};
+
+class CTreeGrid::ILabel : public virtual CTreeGrid::IControl
+{
+protected:
+    ~ILabel() {}
+};
+
+class CTreeGrid::ILink : public virtual CTreeGrid::IControl
+{
+protected:
+    ~ILink() {}
+};
+
+class CTreeGrid::IImage : public virtual CTreeGrid::IControl
+{
+protected:
+    ~IImage() {}
+};
+
+class CTreeGrid::IProgress : public virtual CTreeGrid::IControl
+{
+public:
+    virtual int GetValue() const = 0; // 0 to 100
+
+protected:
+    ~IProgress() {}
 };
 
 // The float control where a node meets a column.

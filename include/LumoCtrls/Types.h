@@ -42,6 +42,13 @@ struct Rect
     }
 };
 
+// An extent of the portable core.
+struct Size
+{
+    int width = 0;
+    int height = 0;
+};
+
 // A point of the portable core.
 struct Point
 {

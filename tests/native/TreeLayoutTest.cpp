@@ -34,7 +34,6 @@ public:
         return name == L"icon" ? Size{16, 16} : Size{};
     }
     Size ImageListIconSize() const override { return Size{}; }
-    Rect ControlRect(FloatControl const&) const override { return Rect{}; }
     Rect EditorRect(FloatControl const&) const override { return Rect{}; }
 };
 

@@ -9,6 +9,7 @@ std::unique_ptr<CGalleryPage> CreateMenusPage();
 std::unique_ptr<CGalleryPage> CreateImagesPage();
 std::unique_ptr<CGalleryPage> CreateStylesPage();
 std::unique_ptr<CGalleryPage> CreateTreeGridPage();
+std::unique_ptr<CGalleryPage> CreateTreeGridControlsPage();
 
 std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
 {
@@ -21,5 +22,6 @@ std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
     pages.push_back(CreateImagesPage());
     pages.push_back(CreateStylesPage());
     pages.push_back(CreateTreeGridPage());
+    pages.push_back(CreateTreeGridControlsPage());
     return pages;
 }

@@ -1,5 +1,6 @@
 #include "LumoControls/TreeGrid/CellLayout.h"
 
+#include "LumoControls/TreeGrid/ControlRules.h"
 #include "LumoControls/TreeGrid/LayoutGeometry.h"
 #include "LumoControls/TreeGrid/Style.h"
 #include "LumoControls/TreeGrid/TreeModel.h"
@@ -165,7 +166,7 @@ lumo::CellGeometry lumo::LayOutCell(TreeModel& model, ICellMeasure const& measur
     }
     else if (kind != 0 && kind != kKindNone && kind != kKindProgress)
     {
-        Rect const own = measure.ControlRect(control);
+        Rect const own = ControlPartRect(kind, inner);
         if (!IsEmpty(own))
         {
             parts.Add(own, kPartControl, 0);

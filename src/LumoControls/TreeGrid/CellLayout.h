@@ -20,12 +20,6 @@ enum CellPart : int
     kPartControl = 13,
 };
 
-struct Size
-{
-    int width = 0;
-    int height = 0;
-};
-
 // What the layout measures through the platform.
 class ICellMeasure
 {
@@ -37,8 +31,6 @@ public:
     virtual Size ImageSize(std::wstring const& name) const = 0;
     // The icon size of the tree grid's image list; empty when there is none.
     virtual Size ImageListIconSize() const = 0;
-    // The rectangle of the control's own in-cell control, where it has one; empty otherwise.
-    virtual Rect ControlRect(FloatControl const& control) const = 0;
     // The rectangle of the control's open editor when it has the focus; empty otherwise.
     virtual Rect EditorRect(FloatControl const& control) const = 0;
 };

@@ -120,10 +120,12 @@ TEST_F(TreeGridPaint, AnEditedCellShowsNoTextAndAnIconIndexOfMinusOneShowsNoIcon
     CTreeGrid::ICell* const texts[] = {Cell(Row(), 0), Cell(Row(), 0)};
     for (CTreeGrid::ICell* cell : texts)
         cell->SetText(L"WWWW");
-    texts[1]->GetStyle()->SetControlKind(11); // a progress bar is always being edited
+    texts[1]->GetStyle()->SetControlKind(CTreeGrid::CONTROL_TEXT);
+    texts[1]->GetStyle()->SetActivation(CTreeGrid::ACTIVATION_DEFAULT);
     CTreeGrid::ICell* const icons[] = {Cell(Row(), 0), Cell(Row(), 0)};
     icons[0]->SetImageIndex(0);
     icons[1]->SetImageIndex(-1);
+    ASSERT_NE(m_grid.EditControl(*texts[1]), nullptr);
     Print();
     EXPECT_GT(CountOf(kBlack, RECT{0, 20, 200, 39}), 20);
     EXPECT_EQ(CountOf(kBlack, RECT{0, 40, 200, 59}), 0) << "no text while edited";

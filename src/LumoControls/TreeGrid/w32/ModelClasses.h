@@ -4,6 +4,9 @@
 #pragma once
 
 #include "LumoControls/TreeGrid/w32/StyleClasses.h"
+#include "LumoControls/TreeGrid/w32/TreeGridControls.h"
+
+#include <memory>
 
 #include <type_traits>
 
@@ -186,8 +189,14 @@ public:
     IObjStyle* GetStyle() override { return static_cast<CObjStyle*>(&Model::GetStyle()); }
     void SetData(void* data) override { Model::SetData(data); }
     void* GetData() const override { return Model::GetData(); }
-    IControl* GetControl() override { return nullptr; }
+    IControl* GetControl() override
+    {
+        CControlCore* const core = Grid().ControlOf(*this);
+        return core != nullptr ? &core->Self() : nullptr;
+    }
     CTreeGrid* GetTreeGrid() const override { return &Grid().GetOwner(); }
+
+    std::unique_ptr<CControlCore> controlSlot; // the in-cell control, once made
 };
 
 class CTreeGrid::CImpl::CFloatControl final

@@ -33,6 +33,12 @@ public:
     class CCell;
     class CView;
     class CPainter;
+    class CControlCore;
+    template <class... Interfaces> class TControl;
+    template <class... Interfaces> class TEditControl;
+    class CComboBox;
+    class CCheckButton;
+    class CProgress;
 
     CImpl(CTreeGrid& owner, EVisualLook look);
     ~CImpl();
@@ -47,6 +53,20 @@ public:
     CView& View() const { return *m_view; }
     // A cell's rectangle in client coordinates (empty when it is not shown).
     RECT CellRect(lumo::FloatControl& cell) const;
+
+    // --- In-cell controls.
+    // The control of a float control, made for its style's kind when first needed (and made again when the
+    // kind changed); null for a kind without one.
+    CControlCore* ControlOf(lumo::FloatControl& control);
+    // Opens the control's editor; null when nothing opens.
+    IControl* BeginEdit(lumo::FloatControl& control);
+    // Closes the focused control's editor, committing; false when the host keeps it open.
+    bool CloseFocusedControl();
+    CControlCore* FocusedControl();
+    // Destroys every editor and list window without a word to anyone (the window is going).
+    void DropControlWindows();
+    bool pressOnControlPart = false; // the last press hit a control part: focus loss keeps its editor
+    POINT lastPress{};               // the last press, in client coordinates
 
     // --- Between the host's interfaces and the model. An object passed by reference must be this tree
     // grid's own (std::bad_cast otherwise); a null pointer stays null.

@@ -2,6 +2,7 @@
 
 #include "INC/w32/Geometry.h"
 #include "INC/w32/LibraryModule.h"
+#include "LumoControls/TreeGrid/ControlRules.h"
 #include "LumoControls/TreeGrid/LayoutGeometry.h"
 #include "LumoControls/TreeGrid/PaintPlan.h"
 #include "LumoControls/TreeGrid/Style.h"
@@ -375,8 +376,9 @@ void CTreeGrid::CImpl::CPainter::Cell(HDC dc, lumo::FloatControl& control, Rect 
         model.IsStyleSet(lumo::TreeStyle::kTreeLines))
         TreeLines(dc, *cell, geometry);
 
-    // The parts.
+    // The parts (an open editor's place is the editor's own).
     lumo::PaintValues const& values = m_cache.Get(style, state);
+    Rect const editorRect = m_grid.View().EditorRect(control);
     for (lumo::CellGeometry::Entry const& part : geometry.parts)
         switch (part.part)
         {
@@ -411,9 +413,17 @@ void CTreeGrid::CImpl::CPainter::Cell(HDC dc, lumo::FloatControl& control, Rect 
             if (text && !editing)
                 m_styles.Text(dc, part.rect, geometry.inner, control.GetText(), values);
             break;
+        case lumo::kPartControl:
+            if (ownControl && kind != lumo::ControlKind::kProgress && part.rect != editorRect)
+                if (CControlCore* const core = m_grid.ControlOf(control))
+                    DrawControl(dc, *core, lumo::ToRECT(part.rect));
+            break;
         default:
-            break; // in-cell controls draw themselves once they exist
+            break;
         }
+    if (kind == lumo::ControlKind::kProgress && ownControl)
+        if (CControlCore* const core = m_grid.ControlOf(control))
+            DrawControl(dc, *core, lumo::ToRECT(geometry.inner));
     if (m_grid.handler != nullptr && hostCell != nullptr)
         m_grid.handler->CellPostPaint(dc, hostCell, outer);
 }
@@ -641,4 +651,136 @@ CImageList const& CTreeGrid::CImpl::CPainter::ExpandButtons()
             lumo::LibraryModule(), MAKEINTRESOURCEW(IDB_EXPAND_BUTTONS), lumo::kExpandButtonSize, 0,
             RGB(255, 0, 255), IMAGE_BITMAP, LR_CREATEDIBSECTION));
     return m_expandButtons;
+}
+
+CImageList const& CTreeGrid::CImpl::CPainter::CheckGlyphs()
+{
+    if (m_checkGlyphs.IsEmpty())
+        m_checkGlyphs.Attach(ImageList_LoadImageW(lumo::LibraryModule(), MAKEINTRESOURCEW(IDB_CHECK_GLYPHS),
+                                                  16, 0, RGB(255, 0, 255), IMAGE_BITMAP,
+                                                  LR_CREATEDIBSECTION));
+    return m_checkGlyphs;
+}
+
+void CTreeGrid::CImpl::CPainter::ControlText(HDC dc, CControlCore& control, RECT const& rect, UINT format,
+                                             bool link)
+{
+    lumo::ObjStyle& style = control.Owner().GetStyle();
+    lumo::FontSpec font =
+        *(style.GetFont(control.Owner().GetState()) != nullptr ? style.GetFont(control.Owner().GetState())
+                                                               : &m_grid.GetStyles().GetSharedFont());
+    font.underline = font.underline || link;
+    HGDIOBJ const previousFont = SelectObject(dc, m_grid.GetFonts().Get(font).GetHandle());
+    COLORREF const color = style.GetTextColor(control.Owner().GetState());
+    COLORREF const previousColor = SetTextColor(dc, link                         ? RGB(0, 0, 255)
+                                                    : color == lumo::kUnsetColor ? RGB(0, 0, 0)
+                                                                                 : color);
+    RECT r = rect;
+    DrawTextW(dc, control.Owner().GetText().c_str(), -1, &r,
+              format | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    SetTextColor(dc, previousColor);
+    SelectObject(dc, previousFont);
+}
+
+void CTreeGrid::CImpl::CPainter::DrawControl(HDC dc, CControlCore& control, RECT const& rect)
+{
+    lumo::FloatControl& owner = control.Owner();
+    lumo::TreeReferences const& references = m_grid.Model().References();
+    RECT r = rect;
+    switch (control.Kind())
+    {
+    case lumo::ControlKind::kCheckBox:
+    case lumo::ControlKind::kRadioButton:
+    case lumo::ControlKind::kDropDown:
+    {
+        if (m_grid.handler != nullptr &&
+            m_grid.handler->DrawCheckGlyph(dc, dynamic_cast<ICheckButton*>(&control.Self()), rect))
+            return;
+        bool const hover = references.hover == &owner;
+        bool const pressed =
+            references.pressed == &owner && GetCapture() == m_grid.View().Window().GetHandle();
+        int const index = lumo::CheckGlyphIndex(
+            control.Kind(), owner.GetValue(), (owner.GetState() & lumo::kStateDisable) != 0, hover, pressed);
+        DrawFromList(dc, CheckGlyphs(), index, rect.left, rect.top);
+        return;
+    }
+    case lumo::ControlKind::kProgress:
+        DrawProgress(dc, control, lumo::FromRECT(rect));
+        return;
+    case lumo::ControlKind::kSpin:
+    {
+        RECT upper{r.left, r.top, r.right, (r.top + r.bottom) / 2};
+        RECT lower{r.left, upper.bottom, r.right, r.bottom};
+        DrawFrameControl(dc, &upper, DFC_SCROLL, DFCS_SCROLLUP);
+        DrawFrameControl(dc, &lower, DFC_SCROLL, DFCS_SCROLLDOWN);
+        return;
+    }
+    case lumo::ControlKind::kComboBox:
+        DrawFrameControl(dc, &r, DFC_SCROLL, DFCS_SCROLLCOMBOBOX);
+        return;
+    case lumo::ControlKind::kLauncher:
+        DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH);
+        DrawTextW(dc, L"...", 3, &r, DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        return;
+    case lumo::ControlKind::kButton:
+        DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH);
+        ControlText(dc, control, r, DT_CENTER, false);
+        return;
+    case lumo::ControlKind::kLabel:
+    case lumo::ControlKind::kLink:
+        ControlText(dc, control, r, DT_LEFT, control.Kind() == lumo::ControlKind::kLink);
+        return;
+    case lumo::ControlKind::kImage:
+    {
+        auto const image = m_grid.Images().find(owner.GetImage());
+        if (image == m_grid.Images().end() || image->second.IsEmpty())
+            return;
+        CDC wrapper(dc);
+        image->second->Draw(wrapper, (r.left + r.right - image->second->GetWidth()) / 2,
+                            (r.top + r.bottom - image->second->GetHeight()) / 2);
+        return;
+    }
+    default:
+        return;
+    }
+}
+
+void CTreeGrid::CImpl::CPainter::DrawProgress(HDC dc, CControlCore& control, Rect const& r)
+{
+    int const width = r.Width();
+    int const height = r.Height();
+    if (width <= 0 || height <= 0)
+        return;
+    lumo::DrawStyle const& style = *m_grid.GetStyles().GetDefaultStyle(lumo::ObjectType::Progress);
+    lumo::ProgressPlan const plan = lumo::PlanProgress(Rect{0, 0, width, height}, control.Owner().GetValue(),
+                                                       control.Owner().GetStyle().GetMirrorEffect());
+    HDC const memory = CreateCompatibleDC(dc);
+    HBITMAP const bitmap = CreateCompatibleBitmap(dc, width, height);
+    HGDIOBJ const saved = SelectObject(memory, bitmap);
+    SetBkMode(memory, TRANSPARENT);
+    Rect const all{0, 0, width, height};
+    lumo::StylePaint background;
+    background.borders = false;
+    auto layer = [&](lumo::VisualState state)
+    {
+        lumo::PaintValues const& values = m_cache.Get(style, state);
+        m_styles.Paint(memory, all, values, background);
+        lumo::PaintValues label = values;
+        label.alignment = 4; // centred
+        m_styles.Text(memory, all, all, plan.label, label);
+    };
+    layer(lumo::kStateNormal);
+    {
+        lumo::CClipScope const filled(memory, plan.filled, 0);
+        if (!filled.IsEmpty())
+            layer(lumo::kStateSelect);
+    }
+    BitBlt(dc, r.left + 4, r.top + 2, width - 8, height - 4, memory, 4, 2, SRCCOPY);
+    SelectObject(memory, saved);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    lumo::StylePaint borders;
+    borders.background = false;
+    borders.image = false;
+    m_styles.Paint(dc, r, m_cache.Get(style, lumo::kStateNormal), borders);
 }

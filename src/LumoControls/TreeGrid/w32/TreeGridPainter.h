@@ -18,6 +18,8 @@ public:
     // WM_PRINTCLIENT: the whole client area into dc.
     void OnPrintClient(HDC dc);
     void ReleaseBuffer();
+    // An in-cell control into its part (a progress bar into the cell's inner rectangle).
+    void DrawControl(HDC dc, CControlCore& control, RECT const& rect);
     // The context a frame is being painted into (controls draw into it), null between frames.
     HDC CurrentDC() const { return m_current; }
 
@@ -44,6 +46,9 @@ private:
     // A state without FOCUS unless the focus shows.
     lumo::VisualState FocusState(lumo::VisualState state, bool focus) const;
     CImageList const& ExpandButtons();
+    CImageList const& CheckGlyphs();
+    void DrawProgress(HDC dc, CControlCore& control, lumo::Rect const& r);
+    void ControlText(HDC dc, CControlCore& control, RECT const& rect, UINT format, bool link);
     bool EnsureBuffer(int width, int height);
 
     CImpl& m_grid;
@@ -57,4 +62,5 @@ private:
     int m_bufferHeight = 0;
     HDC m_current = nullptr;
     CImageList m_expandButtons;
+    CImageList m_checkGlyphs;
 };

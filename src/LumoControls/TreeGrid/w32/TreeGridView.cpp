@@ -8,6 +8,7 @@
 #include "LumoControls/LumoImage/w32/ImagingLibrary.h"
 #include "LumoControls/TreeGrid/w32/StyleConversions.h"
 #include "LumoControls/TreeGrid/w32/StylePlatform.h"
+#include "LumoControls/TreeGrid/w32/TreeGridControls.h"
 #include "LumoControls/TreeGrid/w32/TreeGridPainter.h"
 #include "LumoCtrls/LumoImage.h"
 
@@ -155,6 +156,9 @@ LRESULT CTreeGrid::CImpl::CView::Handle(UINT message, WPARAM wParam, LPARAM lPar
     case WM_VSCROLL:
         OnScroll(message == WM_HSCROLL, wParam);
         return 0;
+    case WM_COMMAND:
+        OnCommand(wParam, lParam);
+        return 0;
     case WM_MOUSEWHEEL:
         SyncScrollBars();
         m_layout.Wheel(GET_WHEEL_DELTA_WPARAM(wParam));
@@ -198,8 +202,27 @@ void CTreeGrid::CImpl::CView::OnCreate()
         m_grid.handler->Created();
 }
 
+void CTreeGrid::CImpl::CView::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    // The focused control's editor changed its text: it hears of it once the text is the user's.
+    CControlCore* const focused = m_grid.FocusedControl();
+    HWND const editor = focused != nullptr ? focused->Editor() : nullptr;
+    if (HIWORD(wParam) == EN_CHANGE && editor != nullptr && reinterpret_cast<HWND>(lParam) == editor &&
+        SendMessageW(editor, EM_GETMODIFY, 0, 0) != 0)
+        SendMessageW(editor, WM_USER, 0, 0);
+}
+
+lumo::CellGeometry CTreeGrid::CImpl::CView::LayOutWithoutEditor(lumo::FloatControl& control)
+{
+    m_withoutEditor = true;
+    lumo::CellGeometry const geometry = m_layout.LayOut(control);
+    m_withoutEditor = false;
+    return geometry;
+}
+
 void CTreeGrid::CImpl::CView::TearDown()
 {
+    m_grid.DropControlWindows();
     if (m_tooltip != nullptr)
         DestroyWindow(m_tooltip); // a pop-up, not a child: it does not go with the grid by itself
     m_tooltip = nullptr;
@@ -293,9 +316,11 @@ void CTreeGrid::CImpl::CView::ScrollBarVisibilityChanged(bool horizontal)
         m_grid.handler->ScrollBarVisibilityChanged(horizontal);
 }
 
-void CTreeGrid::CImpl::CView::EndEdit(lumo::FloatControl const*)
+void CTreeGrid::CImpl::CView::EndEdit(lumo::FloatControl const* control)
 {
-    // No in-cell editor is open yet: the in-cell controls end their edits here once they exist.
+    lumo::FloatControl const* const edited = m_grid.Model().References().edited;
+    if (edited != nullptr && (control == nullptr || control == edited))
+        m_grid.CloseFocusedControl();
 }
 
 // --- ICellMeasure
@@ -331,12 +356,14 @@ lumo::Size CTreeGrid::CImpl::CView::ImageListIconSize() const
     return lumo::Size{width, height};
 }
 
-lumo::Rect CTreeGrid::CImpl::CView::ControlRect(lumo::FloatControl const&) const
+lumo::Rect CTreeGrid::CImpl::CView::EditorRect(lumo::FloatControl const& control) const
 {
-    return lumo::Rect{}; // in-cell controls of their own come with the controls
-}
-
-lumo::Rect CTreeGrid::CImpl::CView::EditorRect(lumo::FloatControl const&) const
-{
-    return lumo::Rect{}; // no editor opens yet
+    CControlCore* const focused = m_withoutEditor ? nullptr : m_grid.FocusedControl();
+    if (focused == nullptr || &focused->Owner() != &control || focused->Editor() == nullptr ||
+        !IsWindowVisible(focused->Editor()))
+        return lumo::Rect{};
+    RECT r;
+    GetWindowRect(focused->Editor(), &r);
+    MapWindowPoints(nullptr, m_window.GetHandle(), reinterpret_cast<POINT*>(&r), 2);
+    return lumo::Rect{r.left, r.top, r.right, r.bottom};
 }

@@ -16,6 +16,9 @@ public:
     CView& operator=(CView const&) = delete;
 
     lumo::TreeLayout& Layout() { return m_layout; }
+    CPainter& Painter() { return *m_painter; }
+    // The control's layout as if its editor were closed (where an editor is placed).
+    lumo::CellGeometry LayOutWithoutEditor(lumo::FloatControl& control);
     CWnd const& Window() const { return m_window; }
     // Creates the window as a child of parent; throws CWindowsApiFailed ("RegisterClass", "CreateWindowEx").
     void Create(HWND parent);
@@ -37,7 +40,6 @@ public:
     lumo::Size MeasureText(std::wstring const& text, lumo::FontSpec const* font) const override;
     lumo::Size ImageSize(std::wstring const& name) const override;
     lumo::Size ImageListIconSize() const override;
-    lumo::Rect ControlRect(lumo::FloatControl const& control) const override;
     lumo::Rect EditorRect(lumo::FloatControl const& control) const override;
 
 private:
@@ -46,11 +48,13 @@ private:
     void OnCreate();
     void OnPaint();
     void OnScroll(bool horizontal, WPARAM wParam);
+    void OnCommand(WPARAM wParam, LPARAM lParam);
     void TearDown();
 
     CImpl& m_grid;
     lumo::TreeLayout m_layout;
     std::unique_ptr<CPainter> m_painter;
+    bool m_withoutEditor = false;    // EditorRect answers empty while an editor is being placed
     mutable HDC m_measure = nullptr; // a memory context that text is measured in
     CWnd m_window;
     HWND m_horizontalBar = nullptr;

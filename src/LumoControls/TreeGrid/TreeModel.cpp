@@ -491,6 +491,7 @@ bool lumo::TreeModel::RemoveSubtree(TreeNode& top)
         path.pop_back();
         TreeNode const* const before = m_rows.PreviousShown(current);
         m_rows.Hiding(current);
+        ForgetNode(current); // before the view hears of the removal: it must not meet the node again
         Unlink(current);
         --m_nodeCount;
         View().RowsChanged(before);

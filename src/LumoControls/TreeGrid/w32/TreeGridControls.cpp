@@ -19,6 +19,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace
 {
 constexpr char kSourcePath[] = "src/LumoControls/TreeGrid/TreeGrid";
@@ -30,6 +32,29 @@ constexpr UINT kCleanUp = WM_USER + 5;
 
 WNDPROC g_listBoxProcedure = nullptr; // the system list box's procedure, behind the drop-down list's
 
+// The editors and lists whose procedures are running: a handler told from inside one may remove its row,
+// and a window must not be destroyed under the platform's own code that is still handling its message.
+thread_local std::vector<HWND> t_busy;
+
+struct CBusy
+{
+    explicit CBusy(HWND window) { t_busy.push_back(window); }
+    ~CBusy() { t_busy.pop_back(); }
+};
+
+// Destroys the window now, or, while its message is still being handled, hides it and lets it close once
+// that message is done.
+void DestroyWhenIdle(HWND window)
+{
+    if (std::find(t_busy.begin(), t_busy.end(), window) == t_busy.end())
+    {
+        DestroyWindow(window);
+        return;
+    }
+    ShowWindow(window, SW_HIDE);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+}
+
 CTreeGrid::ICustomEdit* EditorInterface(CTreeGrid::CImpl::CControlCore& core)
 {
     return dynamic_cast<CTreeGrid::ICustomEdit*>(&core.Self());
@@ -40,6 +65,18 @@ std::wstring WindowText(HWND window)
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(window, &text[0], static_cast<int>(text.size()))));
     return text;
+}
+
+// Detaches a child window from the grid to float above everything: a pop-up owned by the grid's top-level
+// window (a child of the desktop could not take the focus).
+void Detach(HWND window)
+{
+    HWND const owner = GetAncestor(GetParent(window), GA_ROOT);
+    SetParent(window, nullptr);
+    SetWindowLongPtrW(window, GWL_STYLE, (GetWindowLongPtrW(window, GWL_STYLE) & ~WS_CHILD) | WS_POPUP);
+    SetWindowLongPtrW(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 // The list class: the system's list box under a procedure of its own, with a drop shadow.
@@ -70,6 +107,7 @@ CTreeGrid::CImpl::CControlCore::CControlCore(CImpl& grid, lumo::FloatControl& ow
 
 CTreeGrid::CImpl::CControlCore::~CControlCore()
 {
+    *m_alive = false;
     DestroyWindows();
 }
 
@@ -79,7 +117,8 @@ void CTreeGrid::CImpl::CControlCore::DestroyWindows()
     {
         HWND const list = std::exchange(m_list, nullptr);
         lumo::COutsideClickWatcher::Unregister(list);
-        DestroyWindow(list);
+        SetWindowLongPtrW(list, GWLP_USERDATA, 0); // the list forgets this control
+        DestroyWhenIdle(list);
     }
     if (m_editor != nullptr)
     {
@@ -87,7 +126,7 @@ void CTreeGrid::CImpl::CControlCore::DestroyWindows()
         lumo::COutsideClickWatcher::Unregister(editor);
         RemovePropW(editor, kEditorProperty);
         SetWindowLongPtrW(editor, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_editorProcedure));
-        DestroyWindow(editor);
+        DestroyWhenIdle(editor);
     }
 }
 
@@ -162,19 +201,20 @@ void CTreeGrid::CImpl::CControlCore::OpenEditor()
     SendMessageW(m_editor, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     PlaceEditor();
     ShowWindow(m_editor, SW_SHOW);
+    if (Floating())
+    {
+        // Detached, so that it can reach beyond the cell. A child of the desktop cannot take the focus: it
+        // becomes a pop-up owned by the grid's window, which can.
+        Detach(m_editor);
+        SetClassLongPtrW(m_editor, GCL_STYLE, GetClassLongPtrW(m_editor, GCL_STYLE) | CS_DROPSHADOW);
+        PlaceEditor();
+        lumo::COutsideClickWatcher::Register(m_editor, *this);
+    }
     SetFocus(m_editor);
     if (IsReadOnly())
         HideCaret(m_editor);
     else
         SendMessageW(m_editor, EM_SETSEL, 0, -1);
-    if (Floating())
-    {
-        // Detached, so that it can reach beyond the cell; the focus given before stays.
-        SetParent(m_editor, nullptr);
-        SetClassLongPtrW(m_editor, GCL_STYLE, GetClassLongPtrW(m_editor, GCL_STYLE) | CS_DROPSHADOW);
-        PlaceEditor();
-        lumo::COutsideClickWatcher::Register(m_editor, *this);
-    }
     SetPropW(m_editor, kEditorProperty, this);
     m_editorProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(m_editor, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditorProcedure)));
@@ -264,9 +304,10 @@ bool CTreeGrid::CImpl::CControlCore::CloseEditor()
     // after the value is committed.
     CImpl& grid = m_grid;
     ICustomEdit* const editor = EditorInterface(*this);
-    if (modified && (grid.handler == nullptr || grid.handler->ValueCommitted(editor, text)))
+    std::shared_ptr<bool> const alive = Alive();
+    if (modified && (grid.handler == nullptr || grid.handler->ValueCommitted(editor, text)) && *alive)
         m_owner.SetText(text);
-    if (grid.handler != nullptr)
+    if (grid.handler != nullptr && *alive)
         grid.handler->EditorClosed(editor);
     return true;
 }
@@ -280,6 +321,7 @@ LRESULT CALLBACK CTreeGrid::CImpl::CControlCore::EditorProcedure(HWND window, UI
     if (core == nullptr)
         return DefWindowProcW(window, message, wParam, lParam);
     WNDPROC const previous = core->m_editorProcedure;
+    CBusy const busy(window);
     return lumo::DispatchGuarded(
         window, message, wParam, lParam, [&] { return core->EditorMessage(message, wParam, lParam); },
         previous);
@@ -345,6 +387,7 @@ LRESULT CTreeGrid::CImpl::CControlCore::EditorMessage(UINT message, WPARAM wPara
         return pass();
     case WM_KEYDOWN:
     {
+        std::shared_ptr<bool> const alive = Alive(); // what the key does may remove the control
         LRESULT result = 0;
         switch (wParam)
         {
@@ -364,7 +407,7 @@ LRESULT CTreeGrid::CImpl::CControlCore::EditorMessage(UINT message, WPARAM wPara
         default:
             result = pass();
         }
-        if (m_grid.handler != nullptr)
+        if (*alive && m_grid.handler != nullptr)
             m_grid.handler->EditorKey(EditorInterface(*this), static_cast<UINT>(wParam));
         return result;
     }
@@ -400,10 +443,11 @@ void CTreeGrid::CImpl::CControlCore::TextChanged()
     std::wstring const typed = text;
     DWORD caret = 0;
     SendMessageW(m_editor, EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
+    std::shared_ptr<bool> const alive = Alive();
     bool const accepted =
         m_grid.handler == nullptr || m_grid.handler->EditorTextChanged(EditorInterface(*this), text);
-    if (m_editor == nullptr)
-        return; // the handler closed the editor
+    if (!*alive || m_editor == nullptr)
+        return; // the handler closed the editor, or removed its row
     if (!accepted)
         SetWindowTextW(m_editor, m_owner.GetText().c_str());
     else if (text != typed)
@@ -468,9 +512,14 @@ void CTreeGrid::CImpl::CControlCore::ClickCheckBox()
     auto* const check = dynamic_cast<ICheckButton*>(&Self());
     if (handler != nullptr && !handler->CheckMayChange(check, true))
         return;
+    if (!*Alive())
+        return;
     int const value = lumo::NextCheckValue(m_owner.GetValue());
+    std::shared_ptr<bool> const alive = Alive();
     auto apply = [&](CControlCore& core)
     {
+        if (!*alive)
+            return;
         int changed = value;
         auto* const button = dynamic_cast<ICheckButton*>(&core.Self());
         if (m_grid.handler != nullptr && !m_grid.handler->CheckValueMayChange(button, changed))
@@ -532,10 +581,8 @@ void CTreeGrid::CImpl::CControlCore::OpenList()
     SendMessageW(m_list, LB_SETCURSEL, static_cast<WPARAM>(selection), 0);
     SendMessageW(m_list, LB_SETTOPINDEX, static_cast<WPARAM>(std::max(selection, 0)), 0);
 
-    // The focus first, then the detaching: a child detached to the desktop cannot take the focus on every
-    // platform, while the focus it has stays.
+    Detach(m_list);
     SetFocus(m_list);
-    SetParent(m_list, nullptr);
     lumo::CellGeometry const geometry = m_grid.View().Layout().LayOut(m_owner);
     POINT corner{geometry.inner.left, geometry.outer.bottom};
     ClientToScreen(m_grid.View().Window().GetHandle(), &corner);
@@ -562,8 +609,11 @@ void CTreeGrid::CImpl::CControlCore::Pick(int index)
 {
     auto* const combo = dynamic_cast<IComboBox*>(&Self());
     CEventsHandler* const handler = m_grid.handler;
+    std::shared_ptr<bool> const alive = Alive();
     if (handler != nullptr)
         handler->ItemPicked(combo, index);
+    if (!*alive)
+        return;
     if (index >= 0 && index < static_cast<int>(items.size()) && index != current &&
         (m_grid.handler == nullptr || m_grid.handler->ItemMayBeChosen(combo, index)))
     {
@@ -575,6 +625,8 @@ void CTreeGrid::CImpl::CControlCore::Pick(int index)
         }
         if (m_grid.handler != nullptr)
             m_grid.handler->ItemChosen(combo, index);
+        if (!*alive)
+            return;
     }
     CloseList();
 }
@@ -585,6 +637,7 @@ LRESULT CALLBACK CTreeGrid::CImpl::CControlCore::ListProcedure(HWND window, UINT
     auto* const core = reinterpret_cast<CControlCore*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (core == nullptr || core->m_list != window)
         return CallWindowProcW(g_listBoxProcedure, window, message, wParam, lParam);
+    CBusy const busy(window);
     return lumo::DispatchGuarded(
         window, message, wParam, lParam, [&] { return core->ListMessage(message, wParam, lParam); },
         g_listBoxProcedure);

@@ -5,6 +5,7 @@
 
 #include "LumoControls/TreeGrid/w32/TreeGridImpl.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -68,9 +69,13 @@ private:
     bool Floating() const { return autoSize && width == 0; }
     void ClickCheckBox();
 
+    // False once the control is gone: a handler may remove the control's row while it is being told.
+    std::shared_ptr<bool> Alive() const { return m_alive; }
+
     CImpl& m_grid;
     lumo::FloatControl& m_owner;
     int m_kind;
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
     HWND m_editor = nullptr;
     WNDPROC m_editorProcedure = nullptr;
     HWND m_list = nullptr;

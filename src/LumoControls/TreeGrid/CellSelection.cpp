@@ -7,6 +7,7 @@
 
 void lumo::CellSelection::Add(TreeCell& cell)
 {
+    ++m_version;
     cell.m_selectionSlot = static_cast<int>(m_cells.size());
     cell.m_selectionOrder = m_nextOrder++;
     m_cells.push_back(&cell);
@@ -15,6 +16,7 @@ void lumo::CellSelection::Add(TreeCell& cell)
 
 void lumo::CellSelection::Remove(TreeCell& cell)
 {
+    ++m_version;
     if (cell.m_selectionSlot < 0)
         return;
     // The last cell takes the slot: constant time, and the order is made again when next read.
@@ -28,6 +30,7 @@ void lumo::CellSelection::Remove(TreeCell& cell)
 
 void lumo::CellSelection::Clear()
 {
+    ++m_version;
     for (TreeCell* cell : m_cells)
         cell->m_selectionSlot = -1;
     m_cells.clear();

@@ -29,10 +29,13 @@ public:
     std::vector<TreeCell*> const& Unordered() const { return m_cells; }
     // The model's rows changed: the order is computed again when it is next read.
     void RowsMoved() { m_ordered = false; }
+    // Counts every change, so that whoever changes the selection can tell whether anything changed.
+    std::uint64_t Version() const { return m_version; }
 
 private:
     std::vector<TreeCell*> m_cells;
     std::int64_t m_nextOrder = 0;
     bool m_ordered = true;
+    std::uint64_t m_version = 0;
 };
 } // namespace lumo

@@ -825,7 +825,8 @@ void lumo::TreeModel::ClearCellsSelection()
 void lumo::TreeModel::Forget(FloatControl const& control)
 {
     TreeReferences& r = m_references;
-    for (FloatControl** reference : {&r.focus, &r.hover, &r.pressed, &r.edited})
+    ++r.removals;
+    for (FloatControl** reference : {&r.focus, &r.hover, &r.pressed, &r.edited, &r.pendingSelection})
         if (*reference == &control)
             *reference = nullptr;
     if (r.anchor == &control)
@@ -834,18 +835,22 @@ void lumo::TreeModel::Forget(FloatControl const& control)
 
 void lumo::TreeModel::ForgetNode(TreeNode const& node)
 {
-    if (m_references.hoverRowHeader == &node)
-        m_references.hoverRowHeader = nullptr;
-    if (m_references.pressedRowHeader == &node)
-        m_references.pressedRowHeader = nullptr;
-    if (m_references.topRow == &node)
-        m_references.topRow = nullptr;
+    TreeReferences& r = m_references;
+    ++r.removals;
+    for (TreeNode** reference :
+         {&r.hoverRowHeader, &r.pressedRowHeader, &r.topRow, &r.resizedRow, &r.dropNode})
+        if (*reference == &node)
+            *reference = nullptr;
+    r.draggedNodes.clear();
 }
 
 void lumo::TreeModel::ForgetColumn(TreeColumn const& column)
 {
-    for (TreeColumn** reference : {&m_treeColumn, &m_selectedColumn, &m_selectedColumnHeader,
-                                   &m_references.hoverColumnHeader, &m_references.pressedColumnHeader})
+    ++m_references.removals;
+    for (TreeColumn** reference :
+         {&m_treeColumn, &m_selectedColumn, &m_selectedColumnHeader, &m_references.hoverColumnHeader,
+          &m_references.pressedColumnHeader, &m_references.resizedColumn, &m_references.draggedColumn,
+          &m_references.dropColumn})
         if (*reference == &column)
             *reference = nullptr;
     for (TreeCell* cell = column.m_cells; cell != nullptr; cell = cell->m_nextInColumn)

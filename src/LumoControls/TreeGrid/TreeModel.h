@@ -56,6 +56,18 @@ struct TreeReferences
     TreeColumn* hoverColumnHeader = nullptr;
     TreeColumn* pressedColumnHeader = nullptr;
     TreeNode* topRow = nullptr; // the top visible row (null: the row at the vertical scroll position)
+    // What a press of the mouse is working on.
+    FloatControl* pendingSelection = nullptr; // the cell a release selects
+    TreeNode* resizedRow = nullptr;
+    TreeColumn* resizedColumn = nullptr;
+    TreeColumn* draggedColumn = nullptr;
+    TreeColumn* dropColumn = nullptr;
+    TreeNode* dropNode = nullptr;
+    // The nodes being dragged; a removed node ends the whole drag (the list is emptied).
+    std::vector<TreeNode*> draggedNodes;
+    // Counts the objects forgotten (removed or moved): code that holds an object across a call to the
+    // host compares it before and after, and lets go of what it holds when it moved.
+    std::uint64_t removals = 0;
 };
 
 class TreeModel
@@ -162,6 +174,8 @@ public:
     void UnselectCell(TreeCell& cell);
     void ClearCellsSelection();
     std::vector<TreeCell*> const& GetSelectedCells() { return m_selection.Ordered(); }
+    std::size_t GetSelectedCellCount() const { return m_selection.Size(); }
+    std::uint64_t SelectionVersion() const { return m_selection.Version(); }
 
     // --- What the model's objects ask of it (not for the host).
     bool ExpandNode(TreeNode& node, bool expanded);

@@ -9,3 +9,6 @@
 #define IDB_EXPAND_BUTTONS 440
 #define IDB_CHECK_GLYPHS 441
 #define IDB_DROP_MARKERS 442
+#define IDC_RESIZE_VERTICAL 100   // row heights, the column-header height
+#define IDC_RESIZE_HORIZONTAL 101 // column widths, the row-header width
+#define IDC_STYLE_CURSOR 102      // the styles' cursor 6

@@ -33,6 +33,7 @@ public:
     class CCell;
     class CView;
     class CPainter;
+    class CInteraction;
     class CControlCore;
     template <class... Interfaces> class TControl;
     template <class... Interfaces> class TEditControl;

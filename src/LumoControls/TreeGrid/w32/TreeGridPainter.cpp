@@ -190,6 +190,7 @@ void CTreeGrid::CImpl::CPainter::Frame(HDC dc, Rect const& clip)
     FloatControls(dc, area);
     ColumnHeaders(dc);
     RowHeaders(dc, rows);
+    DropMarkers(dc);
     SelectClipRgn(dc, nullptr);
     SizeBox(dc);
 

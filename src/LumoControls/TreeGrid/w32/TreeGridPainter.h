@@ -22,6 +22,9 @@ public:
     void DrawControl(HDC dc, CControlCore& control, RECT const& rect);
     // The context a frame is being painted into (controls draw into it), null between frames.
     HDC CurrentDC() const { return m_current; }
+    // A brush of the painted frame behind a client rectangle (an embedded editor's background); the
+    // caller deletes it. Null before the first frame.
+    HBRUSH BackgroundBrush(RECT const& client);
 
 private:
     // Paints the frame for clip (client coordinates) into dc, whose origin is the content's.
@@ -35,6 +38,7 @@ private:
     void ColumnHeaders(HDC dc);
     void RowHeaders(HDC dc, std::vector<lumo::TreeNode*> const& rows);
     void SizeBox(HDC dc);
+    void DropMarkers(HDC dc);
     void Cell(HDC dc, lumo::FloatControl& control, lumo::Rect const& clip);
     void TreeLines(HDC dc, lumo::TreeCell& cell, lumo::CellGeometry const& geometry);
     void Header(HDC dc, lumo::Rect const& r, lumo::DrawStyle const& style, lumo::VisualState state,
@@ -63,4 +67,5 @@ private:
     HDC m_current = nullptr;
     CImageList m_expandButtons;
     CImageList m_checkGlyphs;
+    CImageList m_dropMarkers;
 };

@@ -9,6 +9,7 @@
 #include "LumoControls/TreeGrid/w32/StyleConversions.h"
 #include "LumoControls/TreeGrid/w32/StylePlatform.h"
 #include "LumoControls/TreeGrid/w32/TreeGridControls.h"
+#include "LumoControls/TreeGrid/w32/TreeGridInteraction.h"
 #include "LumoControls/TreeGrid/w32/TreeGridPainter.h"
 #include "LumoCtrls/LumoImage.h"
 
@@ -23,6 +24,13 @@
 namespace
 {
 constexpr char kSourcePath[] = "src/LumoControls/TreeGrid/w32/TreeGridView";
+constexpr UINT_PTR kTimerId = 0x18DB;
+constexpr UINT kTimerPeriod = 50; // milliseconds: hover leave, delayed editing and tooltips count in these
+
+POINT PointOf(LPARAM lParam)
+{
+    return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+}
 
 // The window class is registered while any tree grid has a window, and unregistered with the last one.
 CCriticalSection g_classLock;
@@ -70,7 +78,8 @@ std::wstring ReadableTypeName(char const* name)
 
 CTreeGrid::CImpl::CView::CView(CImpl& grid)
     : m_grid(grid), m_layout(grid.Model(), *this, *this),
-      m_painter(std::make_unique<CPainter>(grid, m_layout))
+      m_painter(std::make_unique<CPainter>(grid, m_layout)),
+      m_interaction(std::make_unique<CInteraction>(grid, m_layout))
 {
     ClassName(); // computed when the first implementation is made
 }
@@ -163,6 +172,76 @@ LRESULT CTreeGrid::CImpl::CView::Handle(UINT message, WPARAM wParam, LPARAM lPar
         SyncScrollBars();
         m_layout.Wheel(GET_WHEEL_DELTA_WPARAM(wParam));
         return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        m_interaction->OnFocus(message == WM_SETFOCUS, reinterpret_cast<HWND>(wParam));
+        Repaint(); // the focus cell shows the grid's focus
+        return 0;
+    case WM_ENABLE:
+        if (m_grid.handler != nullptr)
+            m_grid.handler->EnableChanged(wParam != 0);
+        return 0;
+    case WM_SETCURSOR:
+        if (reinterpret_cast<HWND>(wParam) == window && LOWORD(lParam) == HTCLIENT &&
+            m_interaction->OnSetCursor())
+            return TRUE;
+        return DefWindowProcW(window, message, wParam, lParam);
+    case WM_NOTIFY:
+    {
+        auto const* header = reinterpret_cast<NMHDR const*>(lParam);
+        if (header != nullptr && header->hwndFrom == m_tooltip)
+        {
+            if (header->code == TTN_SHOW || header->code == TTN_POP)
+                m_interaction->OnTooltipShown(header->code == TTN_SHOW);
+            else if (header->code == TTN_GETDISPINFOW)
+                m_interaction->OnTooltipText(*reinterpret_cast<NMTTDISPINFOW*>(lParam));
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    case WM_GETDLGCODE:
+    {
+        CControlCore* const open = m_grid.FocusedControl();
+        bool const editing = open != nullptr && open->Editor() != nullptr && GetFocus() == open->Editor();
+        return editing ? DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTALLKEYS
+                       : DLGC_WANTARROWS | DLGC_WANTCHARS;
+    }
+    case WM_KEYDOWN:
+        if (GetFocus() == window)
+            m_interaction->OnKeyDown(static_cast<UINT>(wParam), lParam);
+        return 0;
+    case WM_KEYUP:
+        return 0;
+    case WM_CHAR:
+        m_interaction->OnChar(static_cast<wchar_t>(wParam));
+        return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+        return OnEditorColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_MOUSEMOVE:
+        m_interaction->OnMouseMove(PointOf(lParam), static_cast<UINT>(wParam));
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        m_interaction->OnLeftPress(PointOf(lParam), message == WM_LBUTTONDBLCLK, static_cast<UINT>(wParam));
+        return 0;
+    case WM_LBUTTONUP:
+        m_interaction->OnLeftRelease(PointOf(lParam), static_cast<UINT>(wParam));
+        return 0;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+        m_interaction->OnRightButton(PointOf(lParam), message == WM_RBUTTONDOWN, static_cast<UINT>(wParam));
+        return 0;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != window)
+            m_interaction->OnCaptureLost();
+        return 0;
+    case WM_DROPFILES:
+        if (m_grid.handler != nullptr)
+            m_grid.handler->FilesDropped(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case WM_MOUSELEAVE:
+        m_interaction->OnMouseLeave();
+        return 0;
     case WM_NCDESTROY:
         TearDown();
         return DefWindowProcW(window, message, wParam, lParam);
@@ -198,8 +277,41 @@ void CTreeGrid::CImpl::CView::OnCreate()
                                     nullptr, module, nullptr);
     if (m_horizontalBar == nullptr || m_verticalBar == nullptr)
         lumo::ThrowLastError(L"CreateWindowEx", kSourcePath, __LINE__);
+    m_interaction->Attach(window, m_tooltip);
+    SetTimer(window, kTimerId, kTimerPeriod, &CView::OnTimer);
     if (m_grid.handler != nullptr)
         m_grid.handler->Created();
+}
+
+void CALLBACK CTreeGrid::CImpl::CView::OnTimer(HWND window, UINT /*message*/, UINT_PTR /*id*/, DWORD /*time*/)
+{
+    auto* const view = reinterpret_cast<CView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (view != nullptr)
+        lumo::DispatchGuarded(window, WM_TIMER, kTimerId, 0,
+                              [&]
+                              {
+                                  view->m_interaction->OnTimer();
+                                  return LRESULT{0};
+                              });
+}
+
+LRESULT CTreeGrid::CImpl::CView::OnEditorColor(HDC dc, HWND editor)
+{
+    CControlCore* const open = m_grid.FocusedControl();
+    if (open == nullptr || open->Editor() != editor || GetParent(editor) != m_window.GetHandle())
+        return 0; // a floating editor keeps its own colours
+    lumo::FloatControl& owner = open->Owner();
+    // An open editor's cell is painted SELECT | FOCUS.
+    COLORREF const color = owner.GetStyle().ResolveTextColor(lumo::kStateSelect | lumo::kStateFocus);
+    SetTextColor(dc, color != lumo::kUnsetColor ? color : GetSysColor(COLOR_WINDOWTEXT));
+    SetBkMode(dc, TRANSPARENT);
+    RECT r{};
+    GetClientRect(editor, &r);
+    MapWindowPoints(editor, m_window.GetHandle(), reinterpret_cast<POINT*>(&r), 2);
+    if (m_editorBrush != nullptr)
+        DeleteObject(m_editorBrush);
+    m_editorBrush = m_painter->BackgroundBrush(r);
+    return reinterpret_cast<LRESULT>(m_editorBrush);
 }
 
 void CTreeGrid::CImpl::CView::OnCommand(WPARAM wParam, LPARAM lParam)
@@ -222,7 +334,12 @@ lumo::CellGeometry CTreeGrid::CImpl::CView::LayOutWithoutEditor(lumo::FloatContr
 
 void CTreeGrid::CImpl::CView::TearDown()
 {
+    KillTimer(m_window.GetHandle(), kTimerId);
+    m_interaction->Detach();
     m_grid.DropControlWindows();
+    if (m_editorBrush != nullptr)
+        DeleteObject(m_editorBrush);
+    m_editorBrush = nullptr;
     if (m_tooltip != nullptr)
         DestroyWindow(m_tooltip); // a pop-up, not a child: it does not go with the grid by itself
     m_tooltip = nullptr;

@@ -17,6 +17,7 @@ public:
 
     lumo::TreeLayout& Layout() { return m_layout; }
     CPainter& Painter() { return *m_painter; }
+    CInteraction& Interaction() const { return *m_interaction; }
     // The control's layout as if its editor were closed (where an editor is placed).
     lumo::CellGeometry LayOutWithoutEditor(lumo::FloatControl& control);
     CWnd const& Window() const { return m_window; }
@@ -49,11 +50,16 @@ private:
     void OnPaint();
     void OnScroll(bool horizontal, WPARAM wParam);
     void OnCommand(WPARAM wParam, LPARAM lParam);
+    // An embedded editor's colours: the cell's text colour over the frame painted behind it.
+    LRESULT OnEditorColor(HDC dc, HWND editor);
+    static void CALLBACK OnTimer(HWND window, UINT message, UINT_PTR id, DWORD time);
     void TearDown();
 
     CImpl& m_grid;
     lumo::TreeLayout m_layout;
     std::unique_ptr<CPainter> m_painter;
+    std::unique_ptr<CInteraction> m_interaction;
+    HBRUSH m_editorBrush = nullptr;  // the last background handed to an embedded editor
     bool m_withoutEditor = false;    // EditorRect answers empty while an editor is being placed
     mutable HDC m_measure = nullptr; // a memory context that text is measured in
     CWnd m_window;

@@ -12,6 +12,7 @@ TEST(ControlRules, ProgressBarsNeverEditAndComboBoxesAlwaysDo)
 {
     EXPECT_EQ(EffectiveActivation(ControlKind::kProgress, Activation::kOnClick), 0);
     EXPECT_EQ(EffectiveActivation(ControlKind::kEdit, Activation::kOnClick), Activation::kOnClick);
+    EXPECT_EQ(EffectiveActivation(ControlKind::kEdit, 0), Activation::kDefault);
     EXPECT_FALSE(OpensEditor(ControlKind::kProgress, Activation::kDefault));
     EXPECT_FALSE(OpensEditor(ControlKind::kNone, Activation::kDefault));
     EXPECT_FALSE(OpensEditor(0, Activation::kDefault));

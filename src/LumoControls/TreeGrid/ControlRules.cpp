@@ -4,7 +4,9 @@
 
 int lumo::EffectiveActivation(int kind, int activation)
 {
-    return kind == ControlKind::kProgress ? 0 : activation;
+    if (kind == ControlKind::kProgress)
+        return 0;
+    return activation == 0 ? Activation::kDefault : activation; // a style chain without one: the default
 }
 
 bool lumo::OpensEditor(int kind, int activation)

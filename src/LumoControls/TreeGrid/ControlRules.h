@@ -39,7 +39,7 @@ constexpr int kOnClick = 4;
 constexpr int kOnDblClick = 5;
 } // namespace Activation
 
-// A progress bar never edits; every other kind keeps its style's activation.
+// A progress bar never edits; every other kind keeps its style's activation (unset: the default).
 int EffectiveActivation(int kind, int activation);
 
 // Whether beginning an edit opens an editor for a control of this kind and activation.

@@ -378,6 +378,11 @@ public:
     void RemoveBorderStyle(std::wstring const& name);
     void EnumerateBorderStyles(std::set<std::wstring>& names) const;
 
+    // --- Diagnostics: walks the whole grid (tree links, counts, row indices, the selection's order and
+    // every object the mouse and keyboard refer to). Empty when consistent, else the first broken rule.
+    // For tests and fault hunting: it costs as much as the grid is big.
+    std::string CheckConsistency() const;
+
 private:
     CImpl* m_impl;
 };

@@ -6,7 +6,11 @@
 
 bool lumo::RowPositions::IsValid(TreeNode const& node) const
 {
-    return m_last != nullptr && node.m_rowIndex >= 0 && node.m_rowIndex <= m_last->m_rowIndex;
+    // An index at or before the last known row is not enough: a row that moved down past rows inserted
+    // before it keeps its old, smaller index until the walk reaches it again. The known row at that index
+    // must be the node itself.
+    return m_last != nullptr && node.m_rowIndex >= 0 && node.m_rowIndex <= m_last->m_rowIndex &&
+           m_byIndex[static_cast<std::size_t>(node.m_rowIndex)] == &node;
 }
 
 void lumo::RowPositions::SetLast(TreeNode* node)
@@ -162,7 +166,8 @@ void lumo::RowPositions::ForgetAll()
 template <class Visit> int lumo::RowPositions::SubtreeSpan(TreeNode& top, Visit const& visit)
 {
     int span = 0;
-    for (TreeNode* row = &top; row != nullptr && (row == &top || row->IsDescendantOf(top)); row = NextShown(*row))
+    for (TreeNode* row = &top; row != nullptr && (row == &top || row->IsDescendantOf(top));
+         row = NextShown(*row))
     {
         span += SpanOf(*row);
         visit(*row);

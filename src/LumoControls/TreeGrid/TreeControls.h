@@ -116,6 +116,8 @@ public:
     TreeNode& GetNode() const { return *m_node; }
     TreeColumn& GetColumn() const { return *m_column; }
     bool IsSelected() const { return m_selectionSlot >= 0; }
+    // The next existing cell of the same column (see TreeColumn::FirstCellObject).
+    TreeCell* NextInColumn() const { return m_nextInColumn; }
 
 private:
     friend class CellSelection;

@@ -755,7 +755,10 @@ void lumo::TreeModel::SelectCell(TreeCell& cell, bool notify)
 {
     if (m_references.anchor != nullptr && !m_keys.IsShiftDown())
         m_references.anchor = nullptr;
-    if (cell.HasState(kStateSelect) || !m_events.CellMaySelect(cell, notify))
+    std::uint64_t const removals = m_references.removals;
+    // A host that removes anything while it is asked may have removed the cell itself: nothing is selected.
+    if (cell.HasState(kStateSelect) || !m_events.CellMaySelect(cell, notify) ||
+        m_references.removals != removals)
         return;
     cell.SetState(kStateSelect, true);
     m_selection.Add(cell);
@@ -795,7 +798,8 @@ void lumo::TreeModel::Unselect(TreeCell& cell)
 
 void lumo::TreeModel::UnselectCell(TreeCell& cell)
 {
-    if (!cell.IsSelected() || !m_events.CellMayUnselect(cell))
+    std::uint64_t const removals = m_references.removals;
+    if (!cell.IsSelected() || !m_events.CellMayUnselect(cell) || m_references.removals != removals)
         return;
     Unselect(cell);
     if (!m_keys.IsControlDown())
@@ -813,10 +817,21 @@ void lumo::TreeModel::UnselectCell(TreeCell& cell)
 
 void lumo::TreeModel::ClearCellsSelection()
 {
-    for (TreeCell* cell : std::vector<TreeCell*>(m_selection.Ordered()))
+    // A host that removes something while it is asked starts the walk again over what is left.
+    for (bool again = true; again;)
     {
-        cell->SetState(kStateHover | kStatePush, false);
-        UnselectCell(*cell);
+        again = false;
+        std::uint64_t const removals = m_references.removals;
+        for (TreeCell* cell : std::vector<TreeCell*>(m_selection.Ordered()))
+        {
+            if (m_references.removals != removals)
+            {
+                again = true;
+                break;
+            }
+            cell->SetState(kStateHover | kStatePush, false);
+            UnselectCell(*cell);
+        }
     }
 }
 

@@ -1,4 +1,5 @@
 // CTreeGrid: the exported handle, forwarding to its implementation.
+#include "LumoControls/TreeGrid/TreeConsistency.h"
 #include "LumoControls/TreeGrid/w32/ModelClasses.h"
 
 #include "LumoControls/TreeGrid/w32/StylePlatform.h"
@@ -45,6 +46,11 @@ CFont const& CTreeGrid::GetFont() const
 void CTreeGrid::Clear()
 {
     m_impl->Model().Clear();
+}
+
+std::string CTreeGrid::CheckConsistency() const
+{
+    return lumo::CheckConsistency(m_impl->Model());
 }
 
 void CTreeGrid::SetLockedUpdate(bool locked)

@@ -102,7 +102,11 @@ CTreeGrid::IControl* CTreeGrid::CImpl::BeginEdit(lumo::FloatControl& control)
 {
     if (!control.IsVisible() || (control.GetState() & lumo::kStateDisable) != 0)
         return nullptr;
-    if (handler != nullptr && !handler->BeforeEdit(InterfaceOf(&control)))
+    // The host is asked three times below; whatever it removes meanwhile may be the control itself, and
+    // then nothing opens.
+    std::uint64_t const removals = Model().References().removals;
+    auto intact = [&] { return Model().References().removals == removals; };
+    if (handler != nullptr && (!handler->BeforeEdit(InterfaceOf(&control)) || !intact()))
         return nullptr;
     lumo::ObjStyle& style = control.GetStyle();
     if (!lumo::OpensEditor(style.GetControlKind(), style.GetActivation()))
@@ -113,9 +117,9 @@ CTreeGrid::IControl* CTreeGrid::CImpl::BeginEdit(lumo::FloatControl& control)
     lumo::TreeReferences& references = Model().References();
     if (references.edited == &control)
         return &core->Self();
-    if (!CloseFocusedControl())
+    if (!CloseFocusedControl() || !intact())
         return nullptr;
-    if (handler != nullptr && !handler->EditorMayOpen(&core->Self()))
+    if (handler != nullptr && (!handler->EditorMayOpen(&core->Self()) || !intact()))
         return nullptr;
     references.edited = &control;
     references.focus = &control;

@@ -186,6 +186,7 @@ void CTreeGrid::CImpl::CInteraction::OnLeftPress(POINT point, bool doubleClick, 
 bool CTreeGrid::CImpl::CInteraction::StartResize(lumo::HitResult const& hit)
 {
     std::shared_ptr<bool> const alive = m_alive;
+    std::uint64_t const epoch = Refs().removals;
     lumo::TreeModel& model = m_grid.Model();
     switch (hit.code)
     {
@@ -206,8 +207,12 @@ bool CTreeGrid::CImpl::CInteraction::StartResize(lumo::HitResult const& hit)
                 m_resize = Resize::None;
             return true;
         }
-        if (!Alive(alive))
+        if (!Intact(epoch))
+        {
+            if (Alive(alive))
+                m_resize = Resize::None; // what was to be resized may be gone
             return true;
+        }
         m_resize = Resize::Column;
         Refs().resizedColumn = hit.column;
         m_startSize = hit.column->GetWidth();
@@ -221,8 +226,12 @@ bool CTreeGrid::CImpl::CInteraction::StartResize(lumo::HitResult const& hit)
                 m_resize = Resize::None;
             return true;
         }
-        if (!Alive(alive))
+        if (!Intact(epoch))
+        {
+            if (Alive(alive))
+                m_resize = Resize::None; // what was to be resized may be gone
             return true;
+        }
         m_resize = Resize::Row;
         Refs().resizedRow = hit.node;
         m_startSize = static_cast<int>(hit.node->GetHeight());
@@ -311,10 +320,13 @@ void CTreeGrid::CImpl::CInteraction::OnMouseMove(POINT point, UINT keys)
         if (!Alive(alive))
             return;
     }
-    lumo::HitResult const hit = Hit(point);
+    lumo::HitResult hit = Hit(point);
+    std::uint64_t const epoch = Refs().removals;
     SetHover(hit);
     if (!Alive(alive))
         return;
+    if (!Intact(epoch))
+        hit = Hit(point); // the host removed something it heard of: what the mouse is over may be gone
     if (GetCapture() != m_window)
     {
         ArmHover(point, hit);
@@ -521,12 +533,13 @@ void CTreeGrid::CImpl::CInteraction::TrackDrag(POINT point)
             lumo::Rect const r = m_layout.ColumnRect(*hit.column);
             bool const before = point.x < (r.left + r.right) / 2;
             int const index = model.GetColumnIndex(*hit.column) + (before ? 0 : 1);
+            std::uint64_t const epoch = Refs().removals;
             bool const agreed =
                 Handler() == nullptr ||
                 Handler()->ColumnDropTarget(InterfaceOf(dragged), static_cast<unsigned>(index));
-            if (!Alive(alive))
-                return;
-            if (agreed && hit.column != nullptr && model.GetColumnIndex(*hit.column) >= 0)
+            if (!Intact(epoch))
+                return; // the column under the mouse may be gone: the next move looks again
+            if (agreed)
             {
                 Refs().dropColumn = hit.column;
                 m_dropBefore = before;
@@ -549,15 +562,16 @@ void CTreeGrid::CImpl::CInteraction::TrackDrag(POINT point)
                 return Handler() == nullptr ||
                        Handler()->NodeDropTarget(HostNode(place.parent), HostNode(place.after));
             };
+            std::uint64_t const epoch = Refs().removals;
             bool agreed = agrees(zone);
-            if (Alive(alive) && !agreed && zone == lumo::DropZone::Onto && !Refs().draggedNodes.empty())
+            if (Intact(epoch) && !agreed && zone == lumo::DropZone::Onto)
             {
                 zone = point.y < (row.top + row.bottom) / 2 ? lumo::DropZone::Above : lumo::DropZone::Below;
                 agreed = agrees(zone);
             }
-            if (!Alive(alive))
-                return;
-            if (agreed && !Refs().draggedNodes.empty())
+            if (!Intact(epoch))
+                return; // the row under the mouse may be gone: the next move looks again
+            if (agreed)
             {
                 Refs().dropNode = target;
                 m_dropZone = zone;
@@ -903,8 +917,13 @@ void CTreeGrid::CImpl::CInteraction::OnRightButton(POINT point, bool down, UINT 
     if (down)
     {
         std::uint64_t const before = model.SelectionVersion();
+        std::uint64_t const epoch = Refs().removals;
         if (!hit.selects)
             model.ClearCellsSelection();
+        if (!Alive(alive))
+            return;
+        if (!Intact(epoch))
+            hit = Hit(point);
         if (hit.control != nullptr && hit.control->AsFree() != nullptr)
             MoveFocus(hit.control, true);
         else if (lumo::TreeCell* const cell =

@@ -26,8 +26,11 @@ int main(int argc, char** argv)
     DWORD seconds = 120;
     if (char const* limit = std::getenv("LUMO_TEST_WATCHDOG_SECONDS"))
         seconds = static_cast<DWORD>(std::strtoul(limit, nullptr, 10));
-    HANDLE const thread = CreateThread(nullptr, 0, &Watchdog,
-                                       reinterpret_cast<LPVOID>(static_cast<UINT_PTR>(seconds)), 0, nullptr);
+    // 0: no watchdog, for long runs on request.
+    HANDLE const thread =
+        seconds == 0 ? nullptr
+                     : CreateThread(nullptr, 0, &Watchdog,
+                                    reinterpret_cast<LPVOID>(static_cast<UINT_PTR>(seconds)), 0, nullptr);
     if (thread != nullptr)
         CloseHandle(thread);
     return RUN_ALL_TESTS();

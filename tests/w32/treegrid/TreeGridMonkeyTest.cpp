@@ -202,7 +202,11 @@ LONG WINAPI ReportCrash(EXCEPTION_POINTERS* exception)
     std::printf("monkey: crash %#lx at\n", exception->ExceptionRecord->ExceptionCode);
     relative(exception->ExceptionRecord->ExceptionAddress);
     std::printf("monkey: return addresses on the stack:\n");
+#ifdef _WIN64
     auto const* stack = reinterpret_cast<void* const*>(exception->ContextRecord->Rsp);
+#else
+    auto const* stack = reinterpret_cast<void* const*>(exception->ContextRecord->Esp);
+#endif
     HMODULE const library = GetModuleHandleW(L"LumoCtrls.dll");
     for (int i = 0, shown = 0; i < 4096 && shown < 24; ++i)
     {

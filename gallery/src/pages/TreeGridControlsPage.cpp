@@ -90,11 +90,12 @@ protected:
     }
 
     // A grid with its combo box's list open, and one with a text editor open (they float above the page,
-    // so they open while it shows).
+    // so they open while it shows). The list opens first: an editor that loses the focus commits and
+    // closes, as it does when the user moves on.
     void OnShown() override
     {
-        m_editor.EditControl(*m_editor.GetFirstSiblingNode()->GetCell(m_editor.GetColumn(1)));
         m_combo.EditControl(*m_combo.GetRootNode()->GetLastChild()->GetCell(m_combo.GetColumn(1)));
+        m_editor.EditControl(*m_editor.GetFirstSiblingNode()->GetCell(m_editor.GetColumn(1)));
     }
     void OnHidden() override
     {

@@ -70,6 +70,19 @@ private:
     bool Alive(std::shared_ptr<bool> const& token) const { return *token; }
     // The grid lives and nothing was removed since the epoch was read.
     bool Intact(std::uint64_t epoch) { return *m_alive && m_grid.Model().References().removals == epoch; }
+    // Asks the host (when there is one); false when it refused, or removed anything meanwhile (what was
+    // asked about may be gone), and then no resize is armed.
+    template <class Ask> bool HostAgrees(Ask const& ask)
+    {
+        std::shared_ptr<bool> const alive = m_alive;
+        std::uint64_t const epoch = Refs().removals;
+        bool const agreed = Handler() == nullptr || ask();
+        if (agreed && Intact(epoch))
+            return true;
+        if (Alive(alive))
+            m_resize = Resize::None;
+        return false;
+    }
     lumo::HitResult Hit(POINT point);
     // The free float control the mouse works on, if it still exists.
     lumo::FreeFloatControl* PressedFree() const;

@@ -185,8 +185,6 @@ void CTreeGrid::CImpl::CInteraction::OnLeftPress(POINT point, bool doubleClick, 
 
 bool CTreeGrid::CImpl::CInteraction::StartResize(lumo::HitResult const& hit)
 {
-    std::shared_ptr<bool> const alive = m_alive;
-    std::uint64_t const epoch = Refs().removals;
     lumo::TreeModel& model = m_grid.Model();
     switch (hit.code)
     {
@@ -201,18 +199,8 @@ bool CTreeGrid::CImpl::CInteraction::StartResize(lumo::HitResult const& hit)
     case lumo::kHitColumnEdge:
         if (hit.column == nullptr)
             return false;
-        if (Handler() != nullptr && !Handler()->ColumnResizeStart(InterfaceOf(hit.column)))
-        {
-            if (Alive(alive))
-                m_resize = Resize::None;
+        if (!HostAgrees([&] { return Handler()->ColumnResizeStart(InterfaceOf(hit.column)); }))
             return true;
-        }
-        if (!Intact(epoch))
-        {
-            if (Alive(alive))
-                m_resize = Resize::None; // what was to be resized may be gone
-            return true;
-        }
         m_resize = Resize::Column;
         Refs().resizedColumn = hit.column;
         m_startSize = hit.column->GetWidth();
@@ -220,18 +208,8 @@ bool CTreeGrid::CImpl::CInteraction::StartResize(lumo::HitResult const& hit)
     case lumo::kHitRowEdge:
         if (hit.node == nullptr)
             return false;
-        if (Handler() != nullptr && !Handler()->RowResizeStart(InterfaceOf(hit.node)))
-        {
-            if (Alive(alive))
-                m_resize = Resize::None;
+        if (!HostAgrees([&] { return Handler()->RowResizeStart(InterfaceOf(hit.node)); }))
             return true;
-        }
-        if (!Intact(epoch))
-        {
-            if (Alive(alive))
-                m_resize = Resize::None; // what was to be resized may be gone
-            return true;
-        }
         m_resize = Resize::Row;
         Refs().resizedRow = hit.node;
         m_startSize = static_cast<int>(hit.node->GetHeight());

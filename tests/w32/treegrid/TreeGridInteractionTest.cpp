@@ -218,6 +218,17 @@ TEST_F(TreeGridInteraction, AClickOnTheSelectedCellOpensItsEditorAfterHalfASecon
     EXPECT_EQ(m_grid.GetControlFocus(), nullptr);
     EXPECT_EQ(m_handler.Take(), (Lines{"down", "click n2", "up", "click up n2", "down2", "double click n2",
                                        "up", "click up n2"}));
+
+    // With double-click activation, a double click even on the cell's empty part opens the editor.
+    Cell(3).GetStyle()->SetControlKind(CTreeGrid::CONTROL_EDIT);
+    Cell(3).GetStyle()->SetActivation(CTreeGrid::ACTIVATION_ON_DOUBLE_CLICK);
+    RECT const r = Cell(3).GetRect();
+    POINT const empty{r.right - 3, (r.top + r.bottom) / 2};
+    Click(empty);
+    Send(WM_LBUTTONDBLCLK, empty, MK_LBUTTON);
+    Send(WM_LBUTTONUP, empty);
+    Pump(300);
+    EXPECT_EQ(m_grid.GetControlFocus(), &Cell(3));
 }
 
 TEST_F(TreeGridInteraction, AColumnHeaderDragsOnlyOnceTheMouseIsMoreThanFivePixelsAway)

@@ -136,8 +136,9 @@ private:
     // The press.
     POINT m_pressPoint{};
     int m_pressHit = lumo::kHitNowhere;
-    bool m_pressOnPart = false;   // the press hit a control part
-    bool m_editorAtPress = false; // an editor was open when the press came
+    bool m_pressOnControl = false; // the press hit a cell or a free float control
+    bool m_pressOnPart = false;    // the press hit a control part
+    bool m_editorAtPress = false;  // an editor was open when the press came
     bool m_selectedAtPress = false;
     bool m_doubleClick = false;
     bool m_cornerPressed = false;

@@ -82,6 +82,7 @@ void CTreeGrid::CImpl::CInteraction::OnLeftPress(POINT point, bool doubleClick, 
     }
     m_pressPoint = point;
     m_pressHit = hit.code;
+    m_pressOnControl = hit.control != nullptr;
     if (StartResize(hit))
         return;
 
@@ -129,8 +130,13 @@ void CTreeGrid::CImpl::CInteraction::OnLeftPress(POINT point, bool doubleClick, 
             lumo::EffectiveActivation(style.GetControlKind(), style.GetActivation()) ==
                 lumo::Activation::kOnDblClick)
         {
-            m_pendingActivation = 2;
-            EndPress();
+            // The editor that opens is the focus cell's: the double-clicked cell becomes it, even when the
+            // double click fell on a part that does not select.
+            lumo::FloatControl* const clicked = hit.control;
+            if (MoveFocus(clicked, false) && Refs().focus == clicked)
+                m_pendingActivation = 2;
+            if (Alive(alive))
+                EndPress();
             return;
         }
         if (hit.column == m_grid.Model().GetTreeColumn() && hit.node->GetFirstChild() != nullptr)
@@ -694,8 +700,10 @@ void CTreeGrid::CImpl::CInteraction::OnLeftRelease(POINT point, UINT keys)
         CommitPendingSelection(hadSelection);
     if (!Alive(alive))
         return;
+    // A press on a cell or float control is never a press on empty space, even when it selected nothing
+    // (a double click that arms an editor, a press the host handled).
     if (!Shift() && !Control() && (hit.code == lumo::kHitNowhere || hit.code == lumo::kHitCell) &&
-        model.GetSelectedCellCount() > 0 && m_pendingWasNone)
+        model.GetSelectedCellCount() > 0 && m_pendingWasNone && !m_pressOnControl)
     {
         bool const agreed = Handler() == nullptr || Handler()->ClearSelectionQuery();
         if (!Alive(alive))

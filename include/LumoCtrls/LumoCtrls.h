@@ -19,4 +19,5 @@
 #include "LumoCtrls/LumoMenu.h"
 #include "LumoCtrls/LumoImage.h"
 #include "LumoCtrls/TreeGrid.h"
+#include "LumoCtrls/Grid.h"
 #endif

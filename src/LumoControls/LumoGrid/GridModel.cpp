@@ -92,6 +92,14 @@ void GridModel::DeleteAllColumns()
     m_sortColumn = -1;
 }
 
+void GridModel::Forget()
+{
+    m_columns.clear();
+    m_itemCount = 0;
+    m_selectedColumn = 0;
+    m_sortColumn = -1;
+}
+
 void GridModel::SetCountEverywhere(unsigned count)
 {
     for (auto& column : m_columns)

@@ -18,6 +18,9 @@ class GridModel
 {
 public:
     GridModel(IGridView& view, bool rowNumbers) : m_view(view), m_rowNumbers(rowNumbers) {}
+    void SetRowNumbers(bool rowNumbers) { m_rowNumbers = rowNumbers; }
+    // Back to no columns and no items, telling no one: the list window is gone.
+    void Forget();
     GridModel(GridModel const&) = delete;
     GridModel& operator=(GridModel const&) = delete;
 
@@ -68,7 +71,7 @@ private:
     void CheckItem(unsigned item) const;
 
     IGridView& m_view;
-    bool const m_rowNumbers;
+    bool m_rowNumbers;
     std::deque<std::unique_ptr<GridColumn>> m_columns;
     unsigned m_itemCount = 0;
     unsigned m_selectedColumn = 0;

@@ -4,6 +4,7 @@
 #include "INC/w32/LibraryModule.h"
 #include "INC/w32/MessageBoundary.h"
 #include "INC/w32/PlatformFailure.h"
+#include "INC/w32/TypeName.h"
 #include "Kit/KitGuiLib/CriticalSection.h"
 #include "LumoControls/LumoImage/w32/ImagingLibrary.h"
 #include "LumoControls/TreeGrid/w32/StyleConversions.h"
@@ -15,8 +16,6 @@
 
 #include <commctrl.h>
 #include <windowsx.h>
-
-#include <cxxabi.h>
 
 #include <cstdlib>
 #include <typeinfo>
@@ -62,18 +61,6 @@ void ReleaseWindowClass(std::wstring const& name)
         UnregisterClassW(name.c_str(), lumo::LibraryModule());
 }
 
-std::wstring ReadableTypeName(char const* name)
-{
-    int status = 0;
-    char* const demangled = abi::__cxa_demangle(name, nullptr, nullptr, &status);
-    std::string readable = status == 0 && demangled != nullptr ? demangled : name;
-    std::free(demangled);
-    // Other compilers' names start with "class " or "struct ": everything up to the first space goes.
-    std::size_t const space = readable.find(' ');
-    if (space != std::string::npos)
-        readable.erase(0, space + 1);
-    return std::wstring(readable.begin(), readable.end());
-}
 } // namespace
 
 CTreeGrid::CImpl::CView::CView(CImpl& grid)
@@ -95,7 +82,7 @@ CTreeGrid::CImpl::CView::~CView()
 
 std::wstring const& CTreeGrid::CImpl::CView::ClassName()
 {
-    static std::wstring const name = ReadableTypeName(typeid(CImpl).name());
+    static std::wstring const name = lumo::ReadableTypeName(typeid(CImpl).name());
     return name;
 }
 

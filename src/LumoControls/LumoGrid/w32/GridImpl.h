@@ -1,0 +1,201 @@
+// The list grid's implementation: the container window, the list window with the model behind it, and the
+// columns the host holds.
+#pragma once
+
+#include "LumoControls/LumoGrid/GridModel.h"
+#include "LumoCtrls/Grid.h"
+
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace lumo
+{
+// Where the grid's platform failures are reported from.
+constexpr char kGridSourcePath[] = "src/LumoControls/LumoGrid/LumoGrid";
+} // namespace lumo
+
+class CGrid::CImpl
+{
+public:
+    class CGridContainer;
+    class CGridControl;
+    class CColumn;
+
+    CImpl();
+    ~CImpl();
+
+    CGridControl& Control() { return *m_control; }
+    CGridControl const& Control() const { return *m_control; }
+    CGridContainer& Container() { return *m_container; }
+
+private:
+    std::unique_ptr<CGridControl> m_control;
+    std::unique_ptr<CGridContainer> m_container;
+};
+
+// A column as the host holds it: the model's cells, plus what lives in the list window's header item.
+class CGrid::CImpl::CColumn : public CGrid::IColumn, public lumo::GridColumn
+{
+public:
+    explicit CColumn(CGridControl& control) : m_control(control) {}
+
+    void GetTitle(std::wstring& title) const override;
+    void SetTitle(std::wstring const& title) override;
+    CIcon const& GetIcon() const override { return m_icon; }
+    void SetIcon(CIcon const& icon) override;
+    int GetWidth() const override;
+    void SetWidth(int width) override;
+    unsigned GetData() const override;
+    void SetData(unsigned data) override;
+    TAlignment GetAlignment() const override;
+    void SetAlignment(TAlignment alignment) override;
+    void ShowItemIcons(bool show) override { GridColumn::ShowItemIcons(show); }
+    bool AreItemIconsShown() const override { return GridColumn::AreItemIconsShown(); }
+    bool IsRightToLeft() const override { return GridColumn::IsRightToLeft(); }
+    void SetRightToLeft(bool rightToLeft) override { GridColumn::SetRightToLeft(rightToLeft); }
+    CFont const& GetFont() const override { return m_font; }
+    void SetFont(CFont const& font) override;
+    void GetItemText(unsigned item, std::wstring& text) const override { text = GridColumn::ItemText(item); }
+    void SetItemText(unsigned item, std::wstring const& text) override
+    {
+        GridColumn::SetItemText(item, text);
+    }
+    unsigned GetItemIcon(unsigned item) const override { return GridColumn::ItemIcon(item); }
+    void SetItemIcon(unsigned item, unsigned icon) override { GridColumn::SetItemIcon(item, icon); }
+    TItemType GetItemType(unsigned item) const override
+    {
+        return static_cast<TItemType>(GridColumn::ItemType(item));
+    }
+    void SetItemType(unsigned item, TItemType type) override;
+    void SelectItem(unsigned item) override;
+    void SetItemData(unsigned item, unsigned data) override { GridColumn::SetItemData(item, data); }
+    void SetItemText(unsigned item, std::wstring const& text, unsigned data) override
+    {
+        GridColumn::SetItemText(item, text, data);
+    }
+    unsigned GetItemData(unsigned item) const override { return GridColumn::ItemData(item); }
+    void SetItemBold(unsigned item, bool bold) override { GridColumn::SetItemBold(item, bold); }
+    void SetItemButton(unsigned item, bool button) override { GridColumn::SetItemButton(item, button); }
+    void SetItemSpin(unsigned item, bool spin) override { GridColumn::SetItemSpin(item, spin); }
+    bool IsItemBold(unsigned item) const override { return GridColumn::IsItemBold(item); }
+    void SetItemTextColor(unsigned item, COLORREF color) override
+    {
+        GridColumn::SetItemTextColor(item, color);
+    }
+    COLORREF GetItemTextColor(unsigned item) const override { return GridColumn::ItemTextColor(item); }
+    void SetSpinRange(int lower, int upper) override { GridColumn::SetSpinRange(lower, upper); }
+    int FindItem(TGridFindInfo& info, int start, int stop) const override;
+    void SetEditOnClick(bool editOnClick) override { GridColumn::SetEditOnClick(editOnClick); }
+    bool IsEditOnClick() const override { return GridColumn::IsEditOnClick(); }
+
+private:
+    HDITEMW ReadHeaderItem(UINT mask) const;
+    void WriteHeaderItem(HDITEMW& item);
+
+    CGridControl& m_control;
+    CFont m_font;
+    CIcon m_icon;
+};
+
+// The list window and the model behind it. The list window is a superclass of the platform's list view
+// whose extra window word holds this object.
+class CGrid::CImpl::CGridControl : public lumo::IGridView
+{
+public:
+    CGridControl();
+    ~CGridControl();
+
+    lumo::GridModel& Model() { return m_model; }
+    lumo::GridModel const& Model() const { return m_model; }
+    HWND List() const { return m_list; }
+    // The list window as the platform knows it; throws the call's failure while there is none.
+    HWND CheckedList(wchar_t const* operation, int line) const;
+
+    // Creates the list window in the container, with the row-numbers choice and the host's handler.
+    void CreateList(HWND container, bool rowNumbers, CEventsHandler* handler);
+    void SetRedraw(bool redraw);
+    std::vector<CIcon>& ItemIcons() { return m_itemIcons; }
+    IColumn* ColumnAt(unsigned index) const;
+    CColumn* OwnColumn(IColumn const* column) const; // null for a column of another grid
+    int RowNumberAreaWidth() const;
+    // Scrolls horizontally until the column's left edge, then as much of the rest as fits, is shown.
+    void ScrollColumnIntoView(unsigned column);
+    void SetItemState(int item, UINT state, UINT mask);
+    void EnsureVisible(int item);
+    int NextItem(int after, UINT flags) const;
+
+    static LRESULT CALLBACK ListProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The container passes on the list's notifications that keep the cells aligned with it.
+    void OnListNotification(NMHDR const& header, LRESULT& result);
+
+    // IGridView
+    void InsertHeaderColumn(unsigned index) override;
+    void DeleteHeaderColumn(unsigned index) override;
+    void SetListItemCount(unsigned count, bool keepRest) override;
+    std::vector<unsigned> SelectedItems() const override;
+    int FocusedItem() const override;
+    void SelectExactly(std::vector<unsigned> const& items) override;
+    void FocusAndShow(int item, bool select) override;
+    void InvalidateCell(unsigned item, unsigned column) override;
+    void InvalidateColumnStrip(unsigned column) override;
+    void InvalidateRowsFrom(unsigned item) override;
+    void RepaintHeader() override;
+    void LowerCase(std::wstring& text) const override;
+    void RemoveNonSpacing(std::wstring& text) const override;
+    void ItemCountChanged(unsigned count) override;
+    void SelectedColumnChanged(lumo::GridColumn& column) override;
+    std::unique_ptr<lumo::GridColumn> MakeColumn() override;
+
+private:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    HWND Header() const;
+    // First and past-last item that the list window shows (a partly shown row counts).
+    std::pair<unsigned, unsigned> VisibleItems() const;
+
+    lumo::GridModel m_model{*this, false};
+    HWND m_list = nullptr;
+    CEventsHandler* m_handler = nullptr;
+    std::vector<CIcon> m_itemIcons;
+    bool m_redraw = true;
+    std::wstring m_displayText; // the text handed to the list window, which wants it zero-terminated
+    // The visible rows can only change while the list window handles a message: every message that reaches
+    // it marks them stale, so a run of cell changes asks the window once.
+    mutable bool m_visibleStale = true;
+    mutable std::pair<unsigned, unsigned> m_visible{0, 0};
+};
+
+// The outer child window: it holds the host's handler and the list window fills it.
+class CGrid::CImpl::CGridContainer
+{
+public:
+    explicit CGridContainer(CGridControl& control) : m_control(control) {}
+    ~CGridContainer();
+
+    void Create(HWND parent, unsigned identifier, int x, int y, int width, int height, bool rowNumbers,
+                CEventsHandler* handler);
+    void Destroy();
+    HWND Window() const { return m_window; }
+
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    CGridControl& m_control;
+    HWND m_window = nullptr;
+    CEventsHandler* m_handler = nullptr;
+    bool m_rowNumbers = false;
+};
+
+namespace lumo
+{
+// The window classes and the default font, while CGrid::Register holds them.
+std::wstring const& GridContainerClass();
+std::wstring const& GridListClass();
+WNDPROC ListBaseProcedure();
+int ListBaseExtraBytes();
+HFONT GridDefaultFont();
+} // namespace lumo

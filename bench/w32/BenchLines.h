@@ -24,6 +24,19 @@ inline double Now()
     return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
 }
 
+// The committed private memory of the process: every region of the address space that is the process's
+// own. (Wine answers 0 for the private bytes of GetProcessMemoryInfo; the walk works everywhere.)
+inline long long PrivateBytes()
+{
+    long long total = 0;
+    MEMORY_BASIC_INFORMATION region{};
+    for (char const* address = nullptr; VirtualQuery(address, &region, sizeof(region)) == sizeof(region);
+         address = static_cast<char const*>(region.BaseAddress) + region.RegionSize)
+        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE)
+            total += static_cast<long long>(region.RegionSize);
+    return total;
+}
+
 // theirs < 0: the peer was not measured.
 inline void Line(char const* measure, double ours, char const* peer, double theirs, char const* unit)
 {

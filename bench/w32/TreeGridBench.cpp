@@ -21,23 +21,11 @@
 namespace
 {
 using bench::Now;
+using bench::PrivateBytes;
 
 void Line(char const* measure, double ours, double theirs, char const* unit)
 {
     bench::Line(measure, ours, "SysTreeView32", theirs, unit);
-}
-
-// The committed private memory of the process: every region of the address space that is the process's
-// own. (Wine answers 0 for the private bytes of GetProcessMemoryInfo; the walk works everywhere.)
-long long PrivateBytes()
-{
-    long long total = 0;
-    MEMORY_BASIC_INFORMATION region{};
-    for (char const* address = nullptr; VirtualQuery(address, &region, sizeof(region)) == sizeof(region);
-         address = static_cast<char const*>(region.BaseAddress) + region.RegionSize)
-        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE)
-            total += static_cast<long long>(region.RegionSize);
-    return total;
 }
 
 // --- The peer

@@ -24,7 +24,11 @@ public:
     }
     std::vector<unsigned> SelectedItems() const override { return selected; }
     int FocusedItem() const override { return focused; }
-    void SelectExactly(std::vector<unsigned> const& items) override { selected = items; }
+    void ReplaceSelection(std::vector<unsigned> const& before, std::vector<unsigned> const& items) override
+    {
+        EXPECT_EQ(before, selected) << "the selection is replaced as it is";
+        selected = items;
+    }
     void FocusAndShow(int item, bool select) override
     {
         focused = item;

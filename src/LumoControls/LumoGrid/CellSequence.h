@@ -38,6 +38,13 @@ public:
     // Removes count cells from first (first + count <= Size()).
     void Erase(std::uint32_t first, std::uint32_t count);
     void Clear();
+    // Every cell in item order.
+    template <class Visit> void ForEach(Visit&& visit) const
+    {
+        for (Block const& block : m_blocks)
+            for (GridCell const& cell : block.cells)
+                visit(cell);
+    }
     // Cell i of the result is the cell at order[i] before; order is a permutation of all items.
     void Reorder(std::vector<std::uint32_t> const& order);
 

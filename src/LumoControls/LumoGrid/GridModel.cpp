@@ -200,7 +200,8 @@ void GridModel::SortItems()
     if (m_sortColumn < 0)
         return;
     std::vector<std::uint32_t> const order = lumo::SortOrder(m_columns[m_sortColumn]->m_cells, m_sortOrder);
-    std::vector<unsigned> selected = m_view.SelectedItems();
+    std::vector<unsigned> const before = m_view.SelectedItems();
+    std::vector<unsigned> selected = before;
     int const focused = m_view.FocusedItem();
     for (auto& column : m_columns)
         column->m_cells.Reorder(order);
@@ -218,7 +219,7 @@ void GridModel::SortItems()
         item = newIndexOf[item];
     }
     std::sort(selected.begin(), selected.end());
-    m_view.SelectExactly(selected);
+    m_view.ReplaceSelection(before, selected);
     // The focus mark follows its item; it brings selection only to an item that had it.
     if (focused >= 0 && static_cast<unsigned>(focused) < newIndexOf.size())
         m_view.FocusAndShow(static_cast<int>(newIndexOf[focused]), focusedWasSelected);

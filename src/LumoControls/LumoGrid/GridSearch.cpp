@@ -3,6 +3,7 @@
 #include "LumoControls/LumoGrid/GridView.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace lumo
 {
@@ -76,40 +77,86 @@ int FindExactText(CellSequence const& cells, std::wstring const& text, std::uint
 
 namespace
 {
-// The first four code units packed so that comparing keys compares those units in order; only texts with
-// equal keys are compared further. Units beyond 16 bits (native test builds) saturate: that keeps the
-// order of keys consistent with the order of texts, at worst sending more pairs to the full comparison.
+// The first eight code units packed so that comparing keys compares those units in order: most cell texts
+// fit whole, and only keys that tie with a longer text go on to the full comparison. Units beyond 16 bits
+// (native test builds) saturate, which keeps the order of keys consistent with the order of texts.
 struct SortKey
 {
-    std::uint64_t prefix;
-    wchar_t const* units;
+    std::uint64_t high;
+    std::uint64_t low;
     std::uint32_t size;
     std::uint32_t item;
 };
 
+constexpr std::uint32_t kPackedUnits = 8;
+
 SortKey KeyOf(std::wstring_view text, std::uint32_t item)
 {
-    std::uint64_t prefix = 0;
-    for (std::size_t i = 0; i < 4; ++i)
+    std::uint64_t packed[2] = {0, 0};
+    for (std::uint32_t i = 0; i < kPackedUnits; ++i)
     {
         std::uint64_t const unit = i < text.size() ? std::min<std::uint64_t>(text[i], 0xFFFF) : 0;
-        prefix = (prefix << 16) | unit;
+        packed[i / 4] = (packed[i / 4] << 16) | unit;
     }
-    return SortKey{prefix, text.data(), static_cast<std::uint32_t>(text.size()), item};
+    return SortKey{packed[0], packed[1], static_cast<std::uint32_t>(text.size()), item};
 }
 
-bool Less(SortKey const& a, SortKey const& b)
+// Ordinal: code units compared as unsigned numbers, whatever the width of wchar_t.
+bool OrdinalLess(std::wstring_view left, std::wstring_view right)
 {
-    if (a.prefix != b.prefix)
-        return a.prefix < b.prefix;
-    std::wstring_view const left(a.units, a.size);
-    std::wstring_view const right(b.units, b.size);
-    // Ordinal: code units compared as unsigned numbers, whatever the width of wchar_t.
     std::size_t const common = std::min(left.size(), right.size());
     for (std::size_t i = 0; i < common; ++i)
         if (left[i] != right[i])
             return static_cast<std::uint32_t>(left[i]) < static_cast<std::uint32_t>(right[i]);
     return left.size() < right.size();
+}
+
+class KeyLess
+{
+public:
+    explicit KeyLess(CellSequence const& cells) : m_cells(cells) {}
+    bool operator()(SortKey const& a, SortKey const& b) const
+    {
+        if (a.high != b.high)
+            return a.high < b.high;
+        if (a.low != b.low)
+            return a.low < b.low;
+        if (a.size <= kPackedUnits && b.size <= kPackedUnits)
+            return a.size < b.size;
+        return OrdinalLess(m_cells.At(a.item).text.View(), m_cells.At(b.item).text.View());
+    }
+
+private:
+    CellSequence const& m_cells;
+};
+
+std::uint8_t DigitOf(SortKey const& key, unsigned digit)
+{
+    return static_cast<std::uint8_t>(digit < 8 ? key.low >> (8 * digit) : key.high >> (8 * (digit - 8)));
+}
+
+// Least significant digit first, one byte of the packed units a pass. Bytes that are the same in every key
+// (the upper byte of every ASCII unit, the units past the longest text) cost no pass.
+void RadixSort(std::vector<SortKey>& keys)
+{
+    constexpr unsigned kDigits = 16;
+    std::vector<std::uint32_t> counts(kDigits * 256, 0);
+    for (SortKey const& key : keys)
+        for (unsigned digit = 0; digit < kDigits; ++digit)
+            ++counts[digit * 256 + DigitOf(key, digit)];
+    std::vector<SortKey> scratch(keys.size());
+    for (unsigned digit = 0; digit < kDigits; ++digit)
+    {
+        std::uint32_t* const count = &counts[digit * 256];
+        if (std::any_of(count, count + 256, [&](std::uint32_t c) { return c == keys.size(); }))
+            continue;
+        std::uint32_t offset = 0;
+        for (unsigned bucket = 0; bucket < 256; ++bucket)
+            offset += std::exchange(count[bucket], offset);
+        for (SortKey const& key : keys)
+            scratch[count[DigitOf(key, digit)]++] = key;
+        keys.swap(scratch);
+    }
 }
 } // namespace
 
@@ -117,16 +164,26 @@ std::vector<std::uint32_t> SortOrder(CellSequence const& cells, bool descending)
 {
     std::vector<SortKey> keys;
     keys.reserve(cells.Size());
-    for (std::uint32_t item = 0; item < cells.Size(); ++item)
-        keys.push_back(KeyOf(cells.At(item).text.View(), item));
-    if (descending)
-        std::sort(keys.begin(), keys.end(), [](SortKey const& a, SortKey const& b) { return Less(b, a); });
-    else
-        std::sort(keys.begin(), keys.end(), Less);
+    cells.ForEach([&](GridCell const& cell)
+                  { keys.push_back(KeyOf(cell.text.View(), static_cast<std::uint32_t>(keys.size()))); });
+    RadixSort(keys);
+    // Keys that tie on their packed units are put in order by the rest of their texts.
+    KeyLess const less(cells);
+    for (std::size_t first = 0; first < keys.size();)
+    {
+        std::size_t last = first + 1;
+        while (last < keys.size() && keys[last].high == keys[first].high && keys[last].low == keys[first].low)
+            ++last;
+        if (last - first > 1)
+            std::sort(keys.begin() + first, keys.begin() + last, less);
+        first = last;
+    }
     std::vector<std::uint32_t> order;
     order.reserve(keys.size());
     for (SortKey const& key : keys)
         order.push_back(key.item);
+    if (descending)
+        std::reverse(order.begin(), order.end());
     return order;
 }
 } // namespace lumo

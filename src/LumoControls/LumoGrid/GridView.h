@@ -27,8 +27,9 @@ public:
     // Selection and focus of the list window. Selected items come in ascending order.
     virtual std::vector<unsigned> SelectedItems() const = 0;
     virtual int FocusedItem() const = 0;
-    // Unselects everything, then selects exactly these items.
-    virtual void SelectExactly(std::vector<unsigned> const& items) = 0;
+    // Unselects the items of `selected` (the whole selection as it is), then selects those of `items`.
+    virtual void ReplaceSelection(std::vector<unsigned> const& selected,
+                                  std::vector<unsigned> const& items) = 0;
     // Moves the focus mark to item (selecting it when asked) and scrolls it into view.
     virtual void FocusAndShow(int item, bool select) = 0;
 

@@ -7,6 +7,8 @@
 #include "LumoCtrls/DrawTools.h"
 
 #include <algorithm>
+#include <climits>
+#include <utility>
 
 using lumo::kGridSourcePath;
 
@@ -81,6 +83,7 @@ LRESULT CALLBACK CGrid::CImpl::CGridControl::ListProcedure(HWND window, UINT mes
     if (self == nullptr)
         return CallWindowProcW(lumo::ListBaseProcedure(), window, message, wParam, lParam);
     self->m_visibleStale = true;
+    self->FlushPending();
     if (message == WM_NCDESTROY)
     {
         // The window takes its columns and cells with it.
@@ -251,10 +254,38 @@ void CGrid::CImpl::CGridControl::DeleteHeaderColumn(unsigned index)
         lumo::ThrowLastError(L"ListView_DeleteColumn", kGridSourcePath, __LINE__);
 }
 
-void CGrid::CImpl::CGridControl::SetListItemCount(unsigned count, bool keepRest)
+void CGrid::CImpl::CGridControl::SetListItemCount(unsigned, bool keepRest)
 {
-    SendMessageW(CheckedList(L"ListView_SetItemCountEx", __LINE__), LVM_SETITEMCOUNT, count,
-                 keepRest ? LVSICF_NOINVALIDATEALL : 0);
+    CheckedList(L"ListView_SetItemCountEx", __LINE__);
+    m_countKeepsRest = (m_countKeepsRest || !m_countPending) && keepRest;
+    m_countPending = true;
+}
+
+void CGrid::CImpl::CGridControl::FlushPending()
+{
+    if (m_list == nullptr)
+    {
+        m_countPending = false;
+        m_rowsPendingFrom = UINT_MAX;
+        return;
+    }
+    // Cleared first: the messages below come back through the list's procedure.
+    if (m_countPending)
+    {
+        m_countPending = false;
+        SendMessageW(m_list, LVM_SETITEMCOUNT, m_model.ItemCount(),
+                     m_countKeepsRest ? LVSICF_NOINVALIDATEALL : 0);
+        if (!m_countKeepsRest)
+            m_rowsPendingFrom = UINT_MAX; // everything is repainted already
+    }
+    if (m_rowsPendingFrom != UINT_MAX)
+    {
+        unsigned const from = std::exchange(m_rowsPendingFrom, UINT_MAX);
+        std::pair<unsigned, unsigned> const visible = VisibleItems();
+        unsigned const first = std::max(from, visible.first);
+        if (m_model.ItemCount() > 0 && first <= std::min(visible.second, m_model.ItemCount() - 1))
+            SendMessageW(m_list, LVM_REDRAWITEMS, first, std::min(visible.second, m_model.ItemCount() - 1));
+    }
 }
 
 std::vector<unsigned> CGrid::CImpl::CGridControl::SelectedItems() const
@@ -270,9 +301,16 @@ int CGrid::CImpl::CGridControl::FocusedItem() const
     return NextItem(-1, LVNI_FOCUSED);
 }
 
-void CGrid::CImpl::CGridControl::SelectExactly(std::vector<unsigned> const& items)
+void CGrid::CImpl::CGridControl::ReplaceSelection(std::vector<unsigned> const& selected,
+                                                  std::vector<unsigned> const& items)
 {
-    SetItemState(-1, 0, LVIS_SELECTED);
+    // Unselecting everything at once costs the list a visit of every item: a few selected items are
+    // unselected one by one instead.
+    if (selected.size() < m_model.ItemCount() / 64)
+        for (unsigned item : selected)
+            SetItemState(static_cast<int>(item), 0, LVIS_SELECTED);
+    else
+        SetItemState(-1, 0, LVIS_SELECTED);
     for (unsigned item : items)
         SetItemState(static_cast<int>(item), LVIS_SELECTED, LVIS_SELECTED);
 }
@@ -316,13 +354,8 @@ void CGrid::CImpl::CGridControl::InvalidateColumnStrip(unsigned column)
 
 void CGrid::CImpl::CGridControl::InvalidateRowsFrom(unsigned item)
 {
-    if (!m_redraw || m_list == nullptr || m_model.ItemCount() == 0)
-        return;
-    std::pair<unsigned, unsigned> const visible = VisibleItems();
-    unsigned const first = std::max(item, visible.first);
-    unsigned const last = std::min(visible.second, m_model.ItemCount() - 1);
-    if (first <= last && !SendMessageW(m_list, LVM_REDRAWITEMS, first, last))
-        lumo::ThrowLastError(L"ListView_RedrawItems", kGridSourcePath, __LINE__);
+    if (m_redraw && m_list != nullptr)
+        m_rowsPendingFrom = std::min(m_rowsPendingFrom, item);
 }
 
 void CGrid::CImpl::CGridControl::RepaintHeader()

@@ -137,7 +137,7 @@ public:
     void SetListItemCount(unsigned count, bool keepRest) override;
     std::vector<unsigned> SelectedItems() const override;
     int FocusedItem() const override;
-    void SelectExactly(std::vector<unsigned> const& items) override;
+    void ReplaceSelection(std::vector<unsigned> const& selected, std::vector<unsigned> const& items) override;
     void FocusAndShow(int item, bool select) override;
     void InvalidateCell(unsigned item, unsigned column) override;
     void InvalidateColumnStrip(unsigned column) override;
@@ -155,7 +155,14 @@ private:
     // First and past-last item that the list window shows (a partly shown row counts).
     std::pair<unsigned, unsigned> VisibleItems() const;
 
+    // The list's item count and the rows to repaint wait until the list window handles its next message
+    // (which it must, to paint or answer anything): a run of deletions sets the count once.
+    void FlushPending();
+
     lumo::GridModel m_model{*this, false};
+    bool m_countPending = false;
+    bool m_countKeepsRest = true;
+    unsigned m_rowsPendingFrom = UINT_MAX;
     HWND m_list = nullptr;
     CEventsHandler* m_handler = nullptr;
     std::vector<CIcon> m_itemIcons;

@@ -251,7 +251,7 @@ void CGrid::UnselectAllItems()
 void CGrid::SelectItemsList(std::vector<unsigned> const& items)
 {
     CImpl::CGridControl& control = m_impl->Control();
-    control.SelectExactly(items);
+    control.ReplaceSelection(control.SelectedItems(), items);
     for (unsigned item : items)
         SendMessageW(control.List(), LVM_REDRAWITEMS, item, item);
 }

@@ -109,6 +109,11 @@ public:
     unsigned GetItemCount() const;
     // index may be the item count: the item is appended. The text goes to column 0.
     void InsertItem(int index, std::wstring const& text);
+    // Inserts an empty item at the focused item (or at 0) and edits its first cell, with the handler's say
+    // (CanInsertItem). Left empty, the item goes again when its editor closes.
+    void CreateItem();
+    // Edits the selected column's cell of the focused item, with the handler's say (CanEditItem/Cell).
+    void EditItem();
     // Always true: an index out of range throws instead.
     bool DeleteItem(int index);
     void DeleteAllItems();
@@ -149,6 +154,14 @@ public:
     unsigned FindItem(std::wstring const& text, unsigned start) const;
     // The column's search from start to the end (or, with info.up, to item 0); -1 if not found.
     int FindItem(int start, IColumn const* column, TGridFindInfo& info) const;
+    // --- Commands: on the list, or on the cell editor while it has the focus.
+    // Only while the list itself has the focus: Delete, Cut and Copy with a selection, Paste with a
+    // selection and plain text on the clipboard, SelectAll with two items or more.
+    bool CanCommand(TCommand command) const;
+    // False when no window has the focus; on the editor, whether it handled the command; on the list,
+    // true for Delete to Insert.
+    bool ProcessCommand(TCommand command);
+
     // escape: control characters and the backslash become a backslash and a letter ("\t", "\\"); else back.
     void FormatString(std::wstring& text, bool escape) const;
 

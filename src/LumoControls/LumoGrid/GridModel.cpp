@@ -7,17 +7,6 @@ namespace lumo
 {
 namespace
 {
-// Sets a flag for the length of a scope, also when the scope is left by an exception.
-class FlagScope
-{
-public:
-    explicit FlagScope(bool& flag) : m_flag(flag) { m_flag = true; }
-    ~FlagScope() { m_flag = false; }
-
-private:
-    bool& m_flag;
-};
-
 [[noreturn]] void ThrowColumnIndex()
 {
     throw std::out_of_range("list grid: column index out of range");
@@ -143,15 +132,17 @@ void GridModel::DeleteItems(unsigned first, unsigned count)
         throw std::out_of_range("list grid: item index out of range");
     if (count == 0)
         return;
-    FlagScope suppressing(m_suppressing);
-    for (auto& column : m_columns)
-        column->m_cells.Erase(first, count);
-    m_itemCount -= count;
-    m_view.SetListItemCount(m_itemCount, false);
-    // The row numbers below the gap changed, and with a single item left the area may narrow.
-    if (m_rowNumbers)
-        m_view.InvalidateRowsFrom(m_itemCount >= 2 ? first : 0);
-    m_view.ItemCountChanged(m_itemCount);
+    {
+        Suppression suppressing(*this);
+        for (auto& column : m_columns)
+            column->m_cells.Erase(first, count);
+        m_itemCount -= count;
+        m_view.SetListItemCount(m_itemCount, false);
+        // The row numbers below the gap changed, and with a single item left the area may narrow.
+        if (m_rowNumbers)
+            m_view.InvalidateRowsFrom(m_itemCount >= 2 ? first : 0);
+    }
+    m_view.ItemCountChanged(m_itemCount); // last: the host may do anything from here
 }
 
 void GridModel::DeleteAllItems()
@@ -246,8 +237,8 @@ void GridModel::SetSelectedColumn(unsigned index)
     if (index == m_selectedColumn)
         return;
     m_selectedColumn = index;
-    m_view.SelectedColumnChanged(column);
     m_view.RepaintHeader();
+    m_view.SelectedColumnChanged(column); // last: the host may do anything from here
 }
 
 unsigned RowNumberDigits(unsigned lastVisibleNumber)

@@ -43,7 +43,19 @@ public:
     void InsertItem(unsigned index, std::wstring const& text);
     void DeleteItems(unsigned first, unsigned count);
     void DeleteAllItems();
-    bool IsSuppressing() const { return m_suppressing; }
+    bool IsSuppressing() const { return m_suppressing > 0; }
+    // The grid deletes items itself while one lives (nested scopes allowed).
+    class Suppression
+    {
+    public:
+        explicit Suppression(GridModel& model) : m_model(model) { ++m_model.m_suppressing; }
+        ~Suppression() { --m_model.m_suppressing; }
+        Suppression(Suppression const&) = delete;
+        Suppression& operator=(Suppression const&) = delete;
+
+    private:
+        GridModel& m_model;
+    };
 
     // The list window's own insertions and deletions: cells only, nothing told.
     void ListInsertedItem(unsigned index);
@@ -77,7 +89,7 @@ private:
     unsigned m_selectedColumn = 0;
     int m_sortColumn = -1;
     bool m_sortOrder = true;
-    bool m_suppressing = false;
+    int m_suppressing = 0;
 };
 
 // The digits the row-number area makes room for: those of the last visible item number, at least three.

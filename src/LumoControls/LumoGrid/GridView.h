@@ -27,6 +27,7 @@ public:
     // Selection and focus of the list window. Selected items come in ascending order.
     virtual std::vector<unsigned> SelectedItems() const = 0;
     virtual int FocusedItem() const = 0;
+    virtual bool IsItemSelected(unsigned item) const = 0;
     // Unselects the items of `selected` (the whole selection as it is), then selects those of `items`.
     virtual void ReplaceSelection(std::vector<unsigned> const& selected,
                                   std::vector<unsigned> const& items) = 0;
@@ -38,6 +39,8 @@ public:
     virtual void InvalidateColumnStrip(unsigned column) = 0;
     virtual void InvalidateRowsFrom(unsigned item) = 0; // to the last visible row
     virtual void RepaintHeader() = 0;
+    // Scrolls sideways until the column shows, its left edge first.
+    virtual void ShowColumn(unsigned column) = 0;
 
     // Text mappings of the search: lower case per character, and the removal of non-spacing marks.
     virtual void LowerCase(std::wstring& text) const = 0;

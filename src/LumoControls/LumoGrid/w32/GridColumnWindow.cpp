@@ -120,7 +120,7 @@ void CGrid::CImpl::CColumn::SelectItem(unsigned item)
                            LVIS_SELECTED | LVIS_FOCUSED);
     m_control.EnsureVisible(static_cast<int>(item));
     Model().SetSelectedColumn(Index());
-    m_control.ScrollColumnIntoView(Index());
+    m_control.ShowColumn(Index());
 }
 
 int CGrid::CImpl::CColumn::FindItem(TGridFindInfo& info, int start, int stop) const

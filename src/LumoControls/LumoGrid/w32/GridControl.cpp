@@ -26,6 +26,8 @@ CGrid::CImpl::CGridControl::CGridControl() = default;
 
 CGrid::CImpl::CGridControl::~CGridControl()
 {
+    *m_alive = false;
+    m_editor.reset();
     if (m_list != nullptr)
         SetWindowLongPtrW(m_list, lumo::ListBaseExtraBytes(), 0);
 }
@@ -40,6 +42,7 @@ HWND CGrid::CImpl::CGridControl::CheckedList(wchar_t const* operation, int line)
 void CGrid::CImpl::CGridControl::CreateList(HWND container, bool rowNumbers, CEventsHandler* handler)
 {
     m_model.Forget();
+    m_editing.Forget();
     m_model.SetRowNumbers(rowNumbers);
     m_handler = handler;
     RECT area{};
@@ -57,6 +60,12 @@ void CGrid::CImpl::CGridControl::CreateList(HWND container, bool rowNumbers, CEv
     HWND const header = Header();
     SendMessageW(header, CCM_SETVERSION, 5, 0);
     RemoveXPThemeOfControl(header);
+    // The tooltip shows the texts that do not fit their cells; its delays derive from 600 ms.
+    m_tooltip =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
+                        0, 0, 0, list, nullptr, lumo::LibraryModule(), nullptr);
+    if (m_tooltip != nullptr)
+        SendMessageW(m_tooltip, TTM_SETDELAYTIME, TTDT_AUTOMATIC, 600);
 }
 
 HWND CGrid::CImpl::CGridControl::Header() const
@@ -78,6 +87,7 @@ LRESULT CALLBACK CGrid::CImpl::CGridControl::ListProcedure(HWND window, UINT mes
             static_cast<CGridControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         SetWindowLongPtrW(window, slot, reinterpret_cast<LONG_PTR>(self));
         self->m_list = window;
+        self->m_alive = std::make_shared<bool>(true);
     }
     auto* const self = reinterpret_cast<CGridControl*>(GetWindowLongPtrW(window, slot));
     if (self == nullptr)
@@ -86,60 +96,25 @@ LRESULT CALLBACK CGrid::CImpl::CGridControl::ListProcedure(HWND window, UINT mes
     self->FlushPending();
     if (message == WM_NCDESTROY)
     {
-        // The window takes its columns and cells with it.
+        // The window takes its columns and cells with it, and whatever was going on in them.
+        *self->m_alive = false;
+        self->m_editor.reset();
+        self->m_editing.Forget();
+        self->m_clicks.Stop();
         self->m_model.Forget();
         self->m_list = nullptr;
+        // A pop-up owned by a child window belongs to its top-level window: it goes with the list here.
+        if (self->m_tooltip != nullptr)
+            DestroyWindow(self->m_tooltip);
+        self->m_tooltip = nullptr;
+        self->m_boldFonts.clear();
+        self->m_hotItem = self->m_hotColumn = -1;
         SetWindowLongPtrW(window, slot, 0);
         return CallWindowProcW(lumo::ListBaseProcedure(), window, message, wParam, lParam);
     }
     return lumo::DispatchGuarded(
         window, message, wParam, lParam, [&] { return self->OnMessage(message, wParam, lParam); },
         lumo::ListBaseProcedure());
-}
-
-LRESULT CGrid::CImpl::CGridControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NOTIFY)
-    {
-        // Column 0 keeps room for the row numbers: the header may not make it narrower.
-        auto const* change = reinterpret_cast<NMHEADERW const*>(lParam);
-        if ((change->hdr.code == HDN_ITEMCHANGINGW || change->hdr.code == HDN_ITEMCHANGINGA) &&
-            m_model.HasRowNumbers() && change->iItem == 0 && change->pitem != nullptr &&
-            (change->pitem->mask & HDI_WIDTH) && change->pitem->cxy < RowNumberAreaWidth())
-            return TRUE;
-    }
-    return CallWindowProcW(lumo::ListBaseProcedure(), m_list, message, wParam, lParam);
-}
-
-void CGrid::CImpl::CGridControl::OnListNotification(NMHDR const& header, LRESULT& result)
-{
-    switch (header.code)
-    {
-    case LVN_GETDISPINFOW:
-    {
-        LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(header)).item;
-        if ((item.mask & LVIF_TEXT) && item.iItem >= 0 &&
-            static_cast<unsigned>(item.iItem) < m_model.ItemCount() && item.iSubItem >= 0 &&
-            static_cast<unsigned>(item.iSubItem) < m_model.ColumnCount())
-        {
-            m_displayText = m_model.Column(item.iSubItem).ItemText(item.iItem);
-            item.pszText = const_cast<wchar_t*>(m_displayText.c_str());
-        }
-        break;
-    }
-    case LVN_INSERTITEM:
-        m_model.ListInsertedItem(reinterpret_cast<NMLISTVIEW const&>(header).iItem);
-        break;
-    case LVN_DELETEITEM:
-        m_model.ListDeletedItem(reinterpret_cast<NMLISTVIEW const&>(header).iItem);
-        break;
-    case LVN_DELETEALLITEMS:
-        m_model.ListDeletedAll();
-        result = TRUE; // no per-item notifications: the cells are gone already
-        break;
-    default:
-        break;
-    }
 }
 
 void CGrid::CImpl::CGridControl::SetRedraw(bool redraw)
@@ -186,7 +161,7 @@ std::pair<unsigned, unsigned> CGrid::CImpl::CGridControl::VisibleItems() const
     return m_visible;
 }
 
-void CGrid::CImpl::CGridControl::ScrollColumnIntoView(unsigned column)
+void CGrid::CImpl::CGridControl::ShowColumn(unsigned column)
 {
     HWND const list = CheckedList(L"ListView_Scroll", __LINE__);
     int left = 0;
@@ -299,6 +274,24 @@ std::vector<unsigned> CGrid::CImpl::CGridControl::SelectedItems() const
 int CGrid::CImpl::CGridControl::FocusedItem() const
 {
     return NextItem(-1, LVNI_FOCUSED);
+}
+
+bool CGrid::CImpl::CGridControl::IsItemSelected(unsigned item) const
+{
+    return m_list != nullptr &&
+           (SendMessageW(m_list, LVM_GETITEMSTATE, item, LVIS_SELECTED) & LVIS_SELECTED) != 0;
+}
+
+bool CGrid::CImpl::CGridControl::HasFocus() const
+{
+    return m_list != nullptr && GetFocus() == m_list;
+}
+
+CGrid::IColumn* CGrid::CImpl::CGridControl::ColumnOrNull(int index) const
+{
+    if (index < 0 || static_cast<unsigned>(index) >= m_model.ColumnCount())
+        return nullptr;
+    return ColumnAt(static_cast<unsigned>(index));
 }
 
 void CGrid::CImpl::CGridControl::ReplaceSelection(std::vector<unsigned> const& selected,

@@ -200,13 +200,30 @@ LRESULT CGrid::CImpl::CGridContainer::OnMessage(UINT message, WPARAM wParam, LPA
         return 0;
     case WM_NOTIFY:
     {
-        NMHDR const& header = *reinterpret_cast<NMHDR const*>(lParam);
+        NMHDR& header = *reinterpret_cast<NMHDR*>(lParam);
         LRESULT result = 0;
-        if (header.hwndFrom == m_control.List())
+        if (header.hwndFrom == m_control.List() && m_control.List() != nullptr)
             m_control.OnListNotification(header, result);
         return result;
     }
-    default:
-        return DefWindowProcW(m_window, message, wParam, lParam);
+    case WM_MEASUREITEM:
+    {
+        auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (measure.CtlType != ODT_LISTVIEW)
+            break;
+        measure.itemHeight = static_cast<UINT>(m_control.RowHeight());
+        return TRUE;
     }
+    case WM_DRAWITEM:
+    {
+        auto const& draw = *reinterpret_cast<DRAWITEMSTRUCT const*>(lParam);
+        if (draw.CtlType != ODT_LISTVIEW || draw.hwndItem != m_control.List())
+            break;
+        m_control.DrawRow(draw);
+        return TRUE;
+    }
+    default:
+        break;
+    }
+    return DefWindowProcW(m_window, message, wParam, lParam);
 }

@@ -82,7 +82,9 @@ void CGrid::SetRedraw(bool redraw)
 
 bool CGrid::IsOwnerControl(CWnd const& window) const
 {
-    return window.GetHandle() != nullptr && window.GetHandle() == m_impl->Control().List();
+    HWND const handle = window.GetHandle();
+    return handle != nullptr &&
+           (handle == m_impl->Control().List() || handle == m_impl->Control().EditorWindow());
 }
 
 // --- Columns
@@ -202,20 +204,40 @@ void CGrid::SetItemIconList(std::vector<CIcon> const& icons)
         InvalidateRect(list, nullptr, FALSE);
 }
 
-// Editing and insertion by the user arrive with the grid's editor; until then these report idle.
 bool CGrid::IsInsertionMode() const
 {
-    return false;
+    return m_impl->Control().Editing().InsertionItem() >= 0;
 }
 
 int CGrid::GetInsertedItem() const
 {
-    return -1;
+    return m_impl->Control().Editing().InsertionItem();
 }
 
 bool CGrid::IsUserModification() const
 {
-    return false;
+    return m_impl->Control().Editing().IsUserModification();
+}
+
+void CGrid::CreateItem()
+{
+    int const focused = m_impl->Control().FocusedItem();
+    m_impl->Control().Editing().CreateItem(focused < 0 ? 0 : focused);
+}
+
+void CGrid::EditItem()
+{
+    m_impl->Control().Editing().Edit();
+}
+
+bool CGrid::CanCommand(TCommand command) const
+{
+    return m_impl->Control().CanCommand(command);
+}
+
+bool CGrid::ProcessCommand(TCommand command)
+{
+    return m_impl->Control().ProcessCommand(command);
 }
 
 bool CGrid::IsSuppressionMode() const

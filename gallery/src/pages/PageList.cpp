@@ -10,6 +10,8 @@ std::unique_ptr<CGalleryPage> CreateImagesPage();
 std::unique_ptr<CGalleryPage> CreateStylesPage();
 std::unique_ptr<CGalleryPage> CreateTreeGridPage();
 std::unique_ptr<CGalleryPage> CreateTreeGridControlsPage();
+std::unique_ptr<CGalleryPage> CreateListGridPage();
+std::unique_ptr<CGalleryPage> CreateListGridScalePage();
 
 std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
 {
@@ -23,5 +25,7 @@ std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
     pages.push_back(CreateStylesPage());
     pages.push_back(CreateTreeGridPage());
     pages.push_back(CreateTreeGridControlsPage());
+    pages.push_back(CreateListGridPage());
+    pages.push_back(CreateListGridScalePage());
     return pages;
 }

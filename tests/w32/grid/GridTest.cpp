@@ -105,6 +105,10 @@ TEST_F(GridWindow, ColumnsKeepTitleWidthValueAndAlignmentInTheHeader)
     column.GetTitle(title);
     EXPECT_EQ(title, L"Price") << "the header item moved with its column";
     EXPECT_EQ(ListView_GetColumnWidth(List(), 0), 64);
+    HDITEMW item{};
+    item.mask = HDI_FORMAT;
+    Header_GetItem(ListView_GetHeader(List()), 0, &item);
+    EXPECT_EQ(item.fmt & HDF_OWNERDRAW, HDF_OWNERDRAW) << "the grid draws its header items";
 }
 
 TEST_F(GridWindow, ColumnZeroKeepsRoomForTheRowNumbers)

@@ -26,27 +26,29 @@ void CGrid::CImpl::CColumn::WriteHeaderItem(HDITEMW& item)
         lumo::ThrowLastError(L"Header_SetItem", kGridSourcePath, __LINE__);
 }
 
+// The title is written to the header item itself: the list view's own column call would rewrite the
+// item's format and take away its owner drawing.
 void CGrid::CImpl::CColumn::GetTitle(std::wstring& title) const
 {
     wchar_t buffer[256] = {};
-    HWND const list = m_control.CheckedList(L"ListView_GetColumn", __LINE__);
-    LVCOLUMNW column{};
-    column.mask = LVCF_TEXT;
-    column.pszText = buffer;
-    column.cchTextMax = 256;
-    if (!SendMessageW(list, LVM_GETCOLUMNW, Index(), reinterpret_cast<LPARAM>(&column)))
-        lumo::ThrowLastError(L"ListView_GetColumn", kGridSourcePath, __LINE__);
+    HWND const list = m_control.CheckedList(L"Header_GetItem", __LINE__);
+    HWND const header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    HDITEMW item{};
+    item.mask = HDI_TEXT;
+    item.pszText = buffer;
+    item.cchTextMax = 256;
+    if (header == nullptr || !SendMessageW(header, HDM_GETITEMW, Index(), reinterpret_cast<LPARAM>(&item)))
+        lumo::ThrowLastError(L"Header_GetItem", kGridSourcePath, __LINE__);
     title = buffer;
 }
 
 void CGrid::CImpl::CColumn::SetTitle(std::wstring const& title)
 {
-    HWND const list = m_control.CheckedList(L"ListView_SetColumn", __LINE__);
-    LVCOLUMNW column{};
-    column.mask = LVCF_TEXT;
-    column.pszText = const_cast<wchar_t*>(title.c_str());
-    if (!SendMessageW(list, LVM_SETCOLUMNW, Index(), reinterpret_cast<LPARAM>(&column)))
-        lumo::ThrowLastError(L"ListView_SetColumn", kGridSourcePath, __LINE__);
+    HDITEMW item{};
+    item.mask = HDI_TEXT;
+    item.pszText = const_cast<wchar_t*>(title.c_str());
+    WriteHeaderItem(item);
+    m_control.RepaintHeader();
 }
 
 void CGrid::CImpl::CColumn::SetIcon(CIcon const& icon)

@@ -1,3 +1,4 @@
+#include "TextForms.h"
 #include "LumoCtrls/ColorNames.h"
 
 #include <gtest/gtest.h>
@@ -13,11 +14,6 @@ std::vector<SNamedColor> Table(SNamedColor const* (*get)(std::size_t&))
     std::size_t count = 0;
     SNamedColor const* rows = get(count);
     return std::vector<SNamedColor>(rows, rows + count);
-}
-
-std::string Narrow(std::wstring const& text)
-{
-    return std::string(text.begin(), text.end());
 }
 
 TEST(ColorTables, HoldTheirRowsInTheirOrderWithBlueInTheHighByte)

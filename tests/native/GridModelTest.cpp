@@ -2,6 +2,7 @@
 // with a recording stand-in for the list window.
 #include "LumoControls/LumoGrid/GridEscape.h"
 #include "LumoControls/LumoGrid/GridModel.h"
+#include "native/GridFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -13,66 +14,7 @@ namespace
 {
 using namespace lumo;
 
-class RecordingView : public IGridView
-{
-public:
-    void InsertHeaderColumn(unsigned index) override { Log("header+", index); }
-    void DeleteHeaderColumn(unsigned index) override { Log("header-", index); }
-    void SetListItemCount(unsigned count, bool keepRest) override
-    {
-        Log(keepRest ? "count~" : "count", count);
-    }
-    std::vector<unsigned> SelectedItems() const override { return selected; }
-    int FocusedItem() const override { return focused; }
-    bool IsItemSelected(unsigned item) const override
-    {
-        return std::find(selected.begin(), selected.end(), item) != selected.end();
-    }
-    void ShowColumn(unsigned) override {}
-    void ReplaceSelection(std::vector<unsigned> const& before, std::vector<unsigned> const& items) override
-    {
-        EXPECT_EQ(before, selected) << "the selection is replaced as it is";
-        selected = items;
-    }
-    void FocusAndShow(int item, bool select) override
-    {
-        focused = item;
-        if (select && std::find(selected.begin(), selected.end(), unsigned(item)) == selected.end())
-            selected.push_back(unsigned(item));
-    }
-    void InvalidateCell(unsigned item, unsigned column) override
-    {
-        Log("cell", item);
-        log += "/" + std::to_string(column);
-    }
-    void InvalidateColumnStrip(unsigned column) override { Log("strip", column); }
-    void InvalidateRowsFrom(unsigned item) override { Log("rows", item); }
-    void RepaintHeader() override { Log("header", 0); }
-    void LowerCase(std::wstring& text) const override
-    {
-        for (wchar_t& c : text)
-            c = c == L'\u00C9' ? L'\u00E9' : c; // the one non-ASCII capital the tests use
-    }
-    void RemoveNonSpacing(std::wstring& text) const override
-    {
-        for (wchar_t& c : text)
-            c = c == L'\u00E9' ? L'e' : c;
-    }
-    void ItemCountChanged(unsigned count) override { Log("told", count); }
-    void SelectedColumnChanged(GridColumn& column) override { Log("selected", model->IndexOf(column)); }
-    std::unique_ptr<GridColumn> MakeColumn() override { return std::make_unique<GridColumn>(); }
-
-    void Log(char const* what, unsigned value)
-    {
-        log += std::string(log.empty() ? "" : " ") + what + std::to_string(value);
-    }
-    std::string Take() { return std::exchange(log, std::string()); }
-
-    GridModel* model = nullptr;
-    std::vector<unsigned> selected;
-    int focused = -1;
-    std::string log;
-};
+using test::RecordingView;
 
 struct Grid
 {
@@ -195,20 +137,6 @@ TEST(GridItems, CountChangesReachTheListAndTheHostOnceAndBadIndicesChangeNothing
     grid.model.DeleteAllItems();
     EXPECT_EQ(grid.view.Take(), "count2 told2 count0 told0");
     EXPECT_EQ(grid.model.Column(1).Cells().Size(), 0u);
-}
-
-TEST(GridItems, RowNumbersRepaintEveryRowBelowAChange)
-{
-    RecordingView view;
-    GridModel model(view, true);
-    view.model = &model;
-    model.InsertColumn(0);
-    model.SetItemCount(3, false);
-    view.Take();
-    model.InsertItem(1, L"");
-    model.DeleteItems(2, 1);
-    model.DeleteItems(0, 2);
-    EXPECT_EQ(view.Take(), "count4 rows1 told4 count3 rows2 told3 count1 rows0 told1");
 }
 
 TEST(GridCells, AttributesRepaintOnlyWhenTheyChangeAndTypesFollowTheFlags)

@@ -1,6 +1,8 @@
 // Native test helpers for tree-grid styles: fixed platform answers and a registry to build styles in.
 #pragma once
 
+#include "TextForms.h"
+
 #include "LumoControls/TreeGrid/Style.h"
 #include "LumoControls/TreeGrid/StylePlatform.h"
 #include "LumoControls/TreeGrid/StyleRegistry.h"
@@ -93,8 +95,5 @@ private:
     std::vector<std::unique_ptr<DrawStyle>> m_styles;
 };
 
-inline std::string Narrow(std::wstring const& text)
-{
-    return std::string(text.begin(), text.end());
-}
+using ::Narrow;
 } // namespace lumo::test

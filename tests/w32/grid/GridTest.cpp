@@ -1,7 +1,7 @@
 // The list grid through its exported class with a real list window: the window tree, what the header
 // items hold, the row-number room, sorting with the list's own selection, the platform's text mappings,
 // failures and handles.
-#include "LumoCtrls/LumoCtrls.h"
+#include "grid/GridFixture.h"
 #include "w32/GuiObjectCounter.h"
 
 #include <gtest/gtest.h>
@@ -10,35 +10,9 @@
 
 namespace
 {
-class CountingHandler : public CGrid::CEventsHandler
-{
-public:
-    void OnItemCountChanged(unsigned count) override { heard += "count" + std::to_string(count) + " "; }
-    void OnSelectedColumnChanged(CGrid::IColumn* column) override
-    {
-        heard += "column" + std::to_string(grid->GetColumnIndex(*column)) + " ";
-    }
-    CGrid* grid = nullptr;
-    std::string heard;
-};
-
-class GridWindow : public testing::Test
+class GridWindow : public GridFixture
 {
 protected:
-    static void SetUpTestSuite() { CGrid::Register(); }
-    static void TearDownTestSuite() { CGrid::Unregister(); }
-
-    void SetUp() override
-    {
-        m_parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr,
-                                   nullptr, nullptr);
-        m_handler.grid = &m_grid;
-    }
-    void TearDown() override
-    {
-        m_grid.Destroy();
-        DestroyWindow(m_parent);
-    }
     void Create(bool rowNumbers, std::vector<std::wstring> const& texts = {})
     {
         m_grid.Create(m_parent, 7, 0, 0, 300, 200, rowNumbers, &m_handler);
@@ -47,21 +21,9 @@ protected:
         m_grid.SetItemCount(static_cast<unsigned>(texts.size()), false);
         for (unsigned i = 0; i < texts.size(); ++i)
             m_grid.GetColumn(0).SetItemText(i, texts[i]);
-        m_handler.heard.clear();
+        m_handler.log.clear();
     }
-    HWND List() const { return GetDlgItem(GetDlgItem(m_parent, 7), 100); }
-
-    HWND m_parent = nullptr;
-    CountingHandler m_handler;
-    CGrid m_grid;
 };
-
-std::wstring ClassOf(HWND window)
-{
-    wchar_t name[128] = {};
-    GetClassNameW(window, name, 128);
-    return name;
-}
 
 TEST_F(GridWindow, IsAContainerAroundAVirtualOwnerDrawnListNamedAfterTheirTypes)
 {
@@ -138,25 +100,18 @@ TEST_F(GridWindow, SortingMovesTheListsSelectionAndFocusWithTheirItems)
     EXPECT_EQ(m_grid.GetFocusedItem(), 2) << "no sort column: nothing moves";
     m_grid.SetSortColumn(&m_grid.GetColumn(0));
     m_grid.SortItems();
-    std::wstring texts;
-    for (unsigned i = 0; i < 5; ++i)
-    {
-        std::wstring text;
-        m_grid.GetColumn(0).GetItemText(i, text);
-        texts += text + L"|";
-    }
-    EXPECT_EQ(texts, L"d|c|b|a||");
+    EXPECT_EQ(Column(0), L"d|c|b|a||");
     std::vector<unsigned> selected;
     m_grid.GetSelectedItemsList(selected);
     EXPECT_EQ(selected, (std::vector<unsigned>{2, 3}));
     EXPECT_EQ(m_grid.GetFocusedItem(), 2);
-    EXPECT_EQ(m_handler.heard, "") << "a sort leaves the item count alone";
+    EXPECT_EQ(m_handler.log, "") << "a sort leaves the item count alone";
 
     m_grid.GetColumn(1).SelectItem(4);
     m_grid.GetSelectedItemsList(selected);
     EXPECT_EQ(selected, (std::vector<unsigned>{4}));
     EXPECT_EQ(m_grid.GetFocusedItem(), 4);
-    EXPECT_EQ(m_handler.heard, "column1 ");
+    EXPECT_EQ(m_handler.log, "OnSelectedColumnChanged1 ");
     m_grid.RemoveColumn(0);
     EXPECT_EQ(m_grid.GetSortColumn(), nullptr);
 }
@@ -168,7 +123,7 @@ TEST_F(GridWindow, CountChangesReachTheHostAndTheListAlike)
     m_grid.DeleteItem(0);
     m_grid.SetItemCount(1, false);
     m_grid.SetItemCount(4, false);
-    EXPECT_EQ(m_handler.heard, "count2 count1 count4 ");
+    EXPECT_EQ(m_handler.log, "OnItemCountChanged2 OnItemCountChanged1 OnItemCountChanged4 ");
     EXPECT_EQ(ListView_GetItemCount(List()), 4);
     EXPECT_THROW(m_grid.DeleteItem(4), std::out_of_range);
     EXPECT_THROW(m_grid.GetColumn(1).SetItemText(4, L"z"), std::out_of_range);
@@ -213,8 +168,7 @@ TEST_F(GridWindow, WithoutAWindowColumnsFailWithTheCallsName)
 TEST(GridHandles, ManyGridsWithColumnsAndItemsLeaveNoObjectBehind)
 {
     CGrid::Register();
-    HWND const parent =
-        CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
+    CTestParent const parent(300, 200, WS_POPUP);
     auto round = [&]
     {
         CGrid grid;
@@ -232,7 +186,6 @@ TEST(GridHandles, ManyGridsWithColumnsAndItemsLeaveNoObjectBehind)
     for (int i = 0; i < 50; ++i)
         round();
     EXPECT_EQ(CountGuiObjects(), before);
-    DestroyWindow(parent);
     CGrid::Unregister();
 }
 } // namespace

@@ -1,4 +1,5 @@
 #include "LumoCtrls/LumoCtrls.h"
+#include "w32/TestWindows.h"
 #include "w32/GuiObjectCounter.h"
 #include "w32/PixelCanvas.h"
 #include "w32/TestBitmaps.h"
@@ -228,8 +229,7 @@ TEST(BitmapMask, MarksTheKeyPixelsAndBlackensThemInTheSource)
 TEST_F(ImageRegistry, TakesTheImagesOfAToolbarsButtonsByCommand)
 {
     CLumoControls::Instance();
-    HWND const parent =
-        CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 50, nullptr, nullptr, nullptr, nullptr);
+    CTestParent const parent(200, 50, WS_POPUP);
     HWND const toolbar = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"", WS_CHILD | TBSTYLE_FLAT, 0, 0, 200, 30,
                                          parent, nullptr, nullptr, nullptr);
     ASSERT_NE(toolbar, nullptr);
@@ -272,7 +272,6 @@ TEST_F(ImageRegistry, TakesTheImagesOfAToolbarsButtonsByCommand)
         EXPECT_EQ(pixels.At(8, 8), e.colour) << e.command;
     }
     EXPECT_EQ(Registry().BitmapFromID(0), nullptr) << "the separator registered nothing";
-    DestroyWindow(parent);
     ImageList_Destroy(images);
 }
 

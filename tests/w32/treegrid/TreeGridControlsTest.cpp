@@ -1,7 +1,9 @@
 // The in-cell controls under the real platform, driven by messages: commit by Enter and by focus loss,
 // Escape, refused text changes, check boxes across the selection, the combo list's size, progress bars,
 // and what is left behind.
+#include "TextForms.h"
 #include "LumoCtrls/LumoCtrls.h"
+#include "w32/TestWindows.h"
 #include "w32/GuiObjectCounter.h"
 
 #include <gtest/gtest.h>
@@ -13,11 +15,6 @@ namespace
 {
 using Lines = std::vector<std::string>;
 
-std::string Utf8(std::wstring const& text)
-{
-    return std::string(text.begin(), text.end());
-}
-
 class EditHandler : public CTreeGrid::CEventsHandler
 {
 public:
@@ -26,21 +23,21 @@ public:
     void EditorClosed(CTreeGrid::ICustomEdit*) override { Say("closed"); }
     bool EditorTextChanged(CTreeGrid::ICustomEdit*, std::wstring& text) override
     {
-        return Say("changed " + Utf8(text)) && acceptText;
+        return Say("changed " + Narrow(text)) && acceptText;
     }
     bool ValueCommitted(CTreeGrid::ICustomEdit*, std::wstring& text) override
     {
-        return Say("committed " + Utf8(text));
+        return Say("committed " + Narrow(text));
     }
     void EditorKey(CTreeGrid::ICustomEdit*, UINT key) override { Say("key " + std::to_string(key)); }
     bool CheckMayChange(CTreeGrid::ICheckButton*, bool) override { return Say("check may change"); }
     bool CheckValueMayChange(CTreeGrid::ICheckButton* check, int& value) override
     {
-        return Say("value may change " + Utf8(check->GetOwner()->GetText()) + " " + std::to_string(value));
+        return Say("value may change " + Narrow(check->GetOwner()->GetText()) + " " + std::to_string(value));
     }
     void CheckChanged(CTreeGrid::ICheckButton* check) override
     {
-        Say("check changed " + Utf8(check->GetOwner()->GetText()));
+        Say("check changed " + Narrow(check->GetOwner()->GetText()));
     }
 
     Lines Take() { return std::exchange(lines, {}); }
@@ -61,8 +58,6 @@ class TreeGridControls : public testing::Test
 protected:
     void SetUp() override
     {
-        m_parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr,
-                                   nullptr, nullptr);
         m_grid.Create(CWnd(m_parent));
         m_grid.Resize(RECT{0, 0, 300, 200});
         m_grid.Show(true);
@@ -73,7 +68,6 @@ protected:
     {
         m_grid.SetEventsHandler(nullptr);
         m_grid.Destroy();
-        DestroyWindow(m_parent);
     }
     CTreeGrid::ICell* Cell(std::wstring const& text, int kind, int activation = CTreeGrid::ACTIVATION_DEFAULT)
     {
@@ -96,7 +90,7 @@ protected:
             SendMessageW(editor, WM_CHAR, *c, 0);
     }
 
-    HWND m_parent = nullptr;
+    CTestParent m_parent{400, 300};
     EditHandler m_handler;
     CTreeGrid m_grid{CTreeGrid::LOOK_HOST};
 };

@@ -2,6 +2,7 @@
 // clicks and selection, delayed editing and the double click that cancels it, the drag threshold,
 // resizing and its refusal, keyboard navigation and ranges, the wheel, tooltips and node drag and drop.
 #include "LumoCtrls/LumoCtrls.h"
+#include "w32/TestWindows.h"
 
 #include <gtest/gtest.h>
 
@@ -87,9 +88,6 @@ class TreeGridInteraction : public testing::Test
 protected:
     void SetUp() override
     {
-        m_parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr,
-                                   nullptr, nullptr);
-        SetForegroundWindow(m_parent);
         m_grid.Create(CWnd(m_parent));
         m_grid.Resize(RECT{0, 0, 300, 200});
         m_grid.Show(true);
@@ -114,7 +112,6 @@ protected:
         SetKeys(false, false);
         m_grid.SetEventsHandler(nullptr);
         m_grid.Destroy();
-        DestroyWindow(m_parent);
     }
     CTreeGrid::ICell& Cell(int row, int column = 0)
     {
@@ -149,21 +146,6 @@ protected:
         SendMessageW(m_window, WM_KEYDOWN, key, 1);
         SetKeys(false, false);
     }
-    // Lets the grid's timer run for a while.
-    static void Pump(DWORD milliseconds)
-    {
-        DWORD const end = GetTickCount() + milliseconds;
-        while (static_cast<int>(end - GetTickCount()) > 0)
-        {
-            MSG message;
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            {
-                TranslateMessage(&message);
-                DispatchMessageW(&message);
-            }
-            Sleep(10);
-        }
-    }
     std::string Selected()
     {
         std::string names;
@@ -175,7 +157,7 @@ protected:
         return names;
     }
 
-    HWND m_parent = nullptr;
+    CTestParent m_parent{400, 300};
     HWND m_window = nullptr;
     InteractionHandler m_handler;
     CTreeGrid m_grid{CTreeGrid::LOOK_THEME};
@@ -204,9 +186,9 @@ TEST_F(TreeGridInteraction, AClickOnTheSelectedCellOpensItsEditorAfterHalfASecon
     Click(In(2));
     Click(In(2)); // already selected: the editor is due in 10 ticks
     m_handler.Take();
-    Pump(300);
+    PumpMessages(300);
     EXPECT_EQ(m_grid.GetControlFocus(), nullptr);
-    Pump(600);
+    PumpMessages(600);
     EXPECT_EQ(m_grid.GetControlFocus(), &Cell(2));
     EXPECT_EQ(m_handler.Take(), Lines{"editor?"});
     m_grid.SetControlFocus(nullptr, false);
@@ -214,7 +196,7 @@ TEST_F(TreeGridInteraction, AClickOnTheSelectedCellOpensItsEditorAfterHalfASecon
     Click(In(2));
     Send(WM_LBUTTONDBLCLK, In(2), MK_LBUTTON);
     Send(WM_LBUTTONUP, In(2));
-    Pump(800);
+    PumpMessages(800);
     EXPECT_EQ(m_grid.GetControlFocus(), nullptr);
     EXPECT_EQ(m_handler.Take(), (Lines{"down", "click n2", "up", "click up n2", "down2", "double click n2",
                                        "up", "click up n2"}));
@@ -227,7 +209,7 @@ TEST_F(TreeGridInteraction, AClickOnTheSelectedCellOpensItsEditorAfterHalfASecon
     Click(empty);
     Send(WM_LBUTTONDBLCLK, empty, MK_LBUTTON);
     Send(WM_LBUTTONUP, empty);
-    Pump(300);
+    PumpMessages(300);
     EXPECT_EQ(m_grid.GetControlFocus(), &Cell(3));
 }
 
@@ -296,6 +278,8 @@ TEST_F(TreeGridInteraction, TheWheelScrollsFourRowsWhateverItsDelta)
         SendMessageW(m_window, WM_MOUSEWHEEL, MAKEWPARAM(0, delta), MAKELPARAM(50, 50));
         EXPECT_EQ(m_grid.GetTopVisibleNode(), m_nodes[4]) << delta;
     }
+    SendMessageW(m_window, WM_MOUSEWHEEL, MAKEWPARAM(0, 480), MAKELPARAM(50, 50));
+    EXPECT_EQ(m_grid.GetTopVisibleNode(), m_nodes[0]) << "upwards, four rows again";
 }
 
 TEST_F(TreeGridInteraction, ATooltipShowsAfterTheHoverTicksButNeverOverAnOpenEditor)
@@ -308,12 +292,12 @@ TEST_F(TreeGridInteraction, ATooltipShowsAfterTheHoverTicksButNeverOverAnOpenEdi
     SetCursorPos(screen.x, screen.y);
     m_grid.EditControl(Cell(1));
     Send(WM_MOUSEMOVE, In(1));
-    Pump(400);
+    PumpMessages(400);
     EXPECT_EQ(m_grid.GetControlFocus(), &Cell(1));
     Lines heard = m_handler.Take();
     EXPECT_EQ(std::count(heard.begin(), heard.end(), "tooltip n1"), 0);
     m_grid.SetControlFocus(nullptr, false);
-    Pump(400);
+    PumpMessages(400);
     heard = m_handler.Take();
     EXPECT_EQ(std::count(heard.begin(), heard.end(), "tooltip n1"), 1);
 }

@@ -6,6 +6,7 @@
 // LUMO_MONKEY_MESSAGES sets the number of messages (10,000 by default), LUMO_MONKEY_SEED the seed (else
 // one is drawn and printed, so that a failure can be replayed).
 #include "LumoCtrls/LumoCtrls.h"
+#include "w32/TestWindows.h"
 #include "w32/GuiObjectCounter.h"
 
 #include <commctrl.h>
@@ -229,16 +230,9 @@ LONG WINAPI ReportCrash(EXCEPTION_POINTERS* exception)
 class TreeGridMonkey : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        SetUnhandledExceptionFilter(&ReportCrash);
-        m_parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 640, 480, nullptr, nullptr,
-                                   nullptr, nullptr);
-        SetForegroundWindow(m_parent);
-    }
-    void TearDown() override { DestroyWindow(m_parent); }
+    void SetUp() override { SetUnhandledExceptionFilter(&ReportCrash); }
 
-    HWND m_parent = nullptr;
+    CTestParent m_parent{640, 480};
 };
 
 // 10^4 nodes: 1,000 top-level ones of 9 children each, every tenth expanded; five columns, the first
@@ -279,16 +273,6 @@ void Populate(CTreeGrid& grid, NodeBag& nodes)
     grid.SetEventsHandler(handler);
 }
 
-void Pump()
-{
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-    {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
 void DrawEveryScrollBarState(HWND parent)
 {
     for (DWORD style : {SBS_VERT, SBS_HORZ})
@@ -305,7 +289,7 @@ void DrawEveryScrollBarState(HWND parent)
         UpdateWindow(bar);
         DestroyWindow(bar);
     }
-    Pump();
+    PumpMessages();
 }
 
 // A column and a node dragged: the platform keeps what its drag images need (a background bitmap, cached
@@ -327,7 +311,7 @@ void DragOnce(HWND parent)
         SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y / 2));
         SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
         SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
-        Pump();
+        PumpMessages();
     };
     drag(POINT{(header.left + header.right) / 2, (header.top + header.bottom) / 2}, POINT{20, 10});
     POINT const inCell{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
@@ -335,7 +319,7 @@ void DragOnce(HWND parent)
     SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(inCell.x, inCell.y));
     drag(inCell, POINT{inCell.x, inCell.y + 100});
     grid.Destroy();
-    Pump();
+    PumpMessages();
 }
 
 // A tracking tooltip shown and hidden: the platform keeps the bitmaps it draws tooltips with.
@@ -354,10 +338,10 @@ void ShowATrackingTooltip(HWND parent)
     SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     SendMessageW(tooltip, TTM_TRACKPOSITION, 0, MAKELPARAM(100, 100));
     SendMessageW(tooltip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
-    Pump();
+    PumpMessages();
     SendMessageW(tooltip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
     DestroyWindow(tooltip);
-    Pump();
+    PumpMessages();
 }
 
 // The platform's themed controls (editors, lists, scroll bars, tooltips) load a part's images the first
@@ -466,7 +450,7 @@ bool RunMonkey(HWND parent, unsigned long messages, unsigned long seed)
             SendMessageW(target, WM_CHAR, L"+-ace1 "[random() % 7], 1);
         SetModifiers(false, false);
         if (i % 64 == 0)
-            Pump(); // paints, timers and posted messages too
+            PumpMessages(); // paints, timers and posted messages too
         std::string const problem = grid.CheckConsistency();
         EXPECT_EQ(problem, "") << "message " << i << ", seed " << seed;
         intact = problem.empty();
@@ -475,7 +459,7 @@ bool RunMonkey(HWND parent, unsigned long messages, unsigned long seed)
     grid.SetEventsHandler(nullptr);
     grid.Destroy();
     ReleaseCapture();
-    Pump();
+    PumpMessages();
     return intact;
 }
 

@@ -2,6 +2,7 @@
 // locked columns under a scroll, edited and icon-less cells, tree lines, the size box and the handler's
 // hooks.
 #include "LumoCtrls/LumoCtrls.h"
+#include "w32/TestWindows.h"
 #include "w32/GuiObjectCounter.h"
 #include "w32/PixelCanvas.h"
 
@@ -22,16 +23,10 @@ class TreeGridPaint : public testing::Test
 protected:
     void SetUp() override
     {
-        m_parent =
-            CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
         m_grid.Create(CWnd(m_parent));
         m_grid.Resize(RECT{0, 0, 200, 120});
     }
-    void TearDown() override
-    {
-        m_grid.Destroy();
-        DestroyWindow(m_parent);
-    }
+    void TearDown() override { m_grid.Destroy(); }
     CTreeGrid::INode* Row(CTreeGrid::INode* parent = nullptr)
     {
         CTreeGrid::INode* const node = m_grid.AddNode(parent);
@@ -58,7 +53,7 @@ protected:
         return count;
     }
 
-    HWND m_parent = nullptr;
+    CTestParent m_parent{400, 300, WS_POPUP};
     CTreeGrid m_grid{CTreeGrid::LOOK_HOST};
     PixelCanvas m_canvas{200, 120};
 };

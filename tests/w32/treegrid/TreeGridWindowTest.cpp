@@ -1,6 +1,7 @@
 // The tree grid's window under the real platform: its class and children, the scroll bar as rows outgrow
-// the page, the wheel, scrolling to the end, and handles after many windows.
+// the page, scrolling to the end, and handles after many windows.
 #include "LumoCtrls/LumoCtrls.h"
+#include "w32/TestWindows.h"
 #include "w32/GuiObjectCounter.h"
 
 #include <gtest/gtest.h>
@@ -22,19 +23,13 @@ class TreeGridWindow : public testing::Test
 protected:
     void SetUp() override
     {
-        m_parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr,
-                                   nullptr, nullptr);
         m_grid.SetEventsHandler(&m_handler);
         m_grid.Create(CWnd(m_parent));
         m_grid.Resize(RECT{0, 0, 200, 101});
         m_grid.Show(true);
         m_grid.InsertColumn(0, L"A", 100);
     }
-    void TearDown() override
-    {
-        m_grid.Destroy();
-        DestroyWindow(m_parent);
-    }
+    void TearDown() override { m_grid.Destroy(); }
     CTreeGrid::INode* AddRow()
     {
         CTreeGrid::INode* const node = m_grid.AddNode(nullptr);
@@ -42,7 +37,7 @@ protected:
         return node;
     }
 
-    HWND m_parent = nullptr;
+    CTestParent m_parent{300, 200};
     BarHandler m_handler;
     CTreeGrid m_grid{CTreeGrid::LOOK_HOST}; // no borders: the client area is the window
 };
@@ -86,21 +81,6 @@ TEST_F(TreeGridWindow, TheVerticalBarAppearsOnceRowsOutgrowThePageAndShowsTheirR
     EXPECT_EQ(rect.left, 184) << "16 wide at the right";
 }
 
-TEST_F(TreeGridWindow, AWheelMessageMovesFourRowsWhateverItsDelta)
-{
-    std::vector<CTreeGrid::INode*> rows;
-    for (int i = 0; i < 20; ++i)
-        rows.push_back(AddRow());
-    HWND const window = m_grid.GetWindow();
-    SendMessageW(window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
-    EXPECT_EQ(m_grid.GetTopVisibleNode(), rows[4]);
-    SendMessageW(window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-1)), 0);
-    EXPECT_EQ(m_grid.GetTopVisibleNode(), rows[8]);
-    SendMessageW(window, WM_MOUSEWHEEL, MAKEWPARAM(0, 480), 0);
-    EXPECT_EQ(m_grid.GetTopVisibleNode(), rows[4]);
-    EXPECT_EQ(m_grid.GetScrollPosition().y, 80);
-}
-
 TEST_F(TreeGridWindow, ScrollingToTheEndLeavesTheLastRowFlushWithTheBottom)
 {
     std::vector<CTreeGrid::INode*> rows;
@@ -134,9 +114,8 @@ TEST_F(TreeGridWindow, TheGlyphStripsAreLibraryBitmapsOfSquareImages)
 
 TEST(TreeGridWindows, ManyWindowsLeaveNoHandleBehind)
 {
-    HWND const parent =
-        CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
-    auto round = [parent]
+    CTestParent const parent(300, 200, WS_POPUP);
+    auto round = [&parent]
     {
         CTreeGrid grid;
         grid.Create(CWnd(parent));
@@ -151,6 +130,5 @@ TEST(TreeGridWindows, ManyWindowsLeaveNoHandleBehind)
     for (int i = 0; i < 1000; ++i)
         round();
     EXPECT_EQ(CountGuiObjects(), before);
-    DestroyWindow(parent);
 }
 } // namespace

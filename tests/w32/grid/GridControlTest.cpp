@@ -6,10 +6,6 @@
 
 #include <commctrl.h>
 
-#include <gtest/gtest.h>
-
-#include <string>
-
 namespace
 {
 class GridControl : public GridFixture
@@ -30,17 +26,15 @@ protected:
     }
     void Key(HWND window, UINT key) { SendMessageW(window, WM_KEYDOWN, key, 0); }
     HWND Editor() const { return GetFocus() != m_list && IsChild(m_list, GetFocus()) ? GetFocus() : nullptr; }
-    POINT CellCentre(int item, int column)
+    // A click in the middle of a cell (column 0 well inside its text).
+    void Click(int item, int column)
     {
         RECT cell{};
         ListView_GetSubItemRect(m_list, item, column, LVIR_BOUNDS, &cell);
-        return POINT{column == 0 ? 50 : (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
-    }
-    void Click(int item, int column)
-    {
-        POINT const p = CellCentre(item, column);
-        SendMessageW(m_list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
-        SendMessageW(m_list, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+        LPARAM const at =
+            MAKELPARAM(column == 0 ? 50 : (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+        SendMessageW(m_list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(m_list, WM_LBUTTONUP, 0, at);
     }
 
     HWND m_list = nullptr;

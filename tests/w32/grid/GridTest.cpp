@@ -4,10 +4,6 @@
 #include "grid/GridFixture.h"
 #include "w32/GuiObjectCounter.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-
 namespace
 {
 class GridWindow : public GridFixture

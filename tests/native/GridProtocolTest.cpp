@@ -184,6 +184,8 @@ TEST(GridProtocols, PasteCyclesTheTextsAndAnEmptyTextClearsOnlyCellsThatHoldSome
     p.list.selected = {0, 1};
     p.editing.Paste({L""});
     EXPECT_EQ(p.Take(), "CanProcessMultiple(3) CanClearCell(1,1) OnCellCleared(1,1) OnMultipleProcessed() ");
+    p.list.selected = {3, 4};
+    EXPECT_EQ(p.editing.CopyTexts(), (std::vector<std::wstring>{L"2", L"1"}));
     p.host.handler = false;
     p.list.selected = {3};
     p.editing.Paste({L"x"});
@@ -204,6 +206,9 @@ TEST(GridProtocols, MovingTheCurrentCellStopsAtTheEdgesAndDropsAnItemLeftEmpty)
     p.editing.Tab(false);
     EXPECT_EQ(p.list.focused, 0);
     EXPECT_EQ(p.model.SelectedColumn(), 2u);
+    p.editing.Tab(true);
+    EXPECT_EQ(p.list.focused, 1) << "on from the last column to the next item's first";
+    p.editing.Tab(false);
     p.list.selected = {0, 1};
     p.editing.MoveCurrent(-1, 0);
     EXPECT_EQ(p.model.SelectedColumn(), 2u) << "refused while two items are selected";
@@ -240,6 +245,11 @@ TEST(GridInput, KeysMapToTheirActionsAndShortcutsStillReachTheList)
     } const cases[] = {
         {'C', true, false, false, ListKeyAction::Copy, true},
         {'C', false, false, false, ListKeyAction::None, true},
+        {'X', true, false, false, ListKeyAction::Cut, true},
+        {'V', true, false, false, ListKeyAction::Paste, true},
+        {key::kRight, false, false, false, ListKeyAction::NextColumn, false},
+        {key::kReturn, false, false, false, ListKeyAction::Edit, false},
+        {'A', false, false, false, ListKeyAction::None, true},
         {key::kInsert, true, false, false, ListKeyAction::Copy, true},
         {key::kInsert, false, true, false, ListKeyAction::Paste, true},
         {key::kInsert, false, false, false, ListKeyAction::CreateAtFocus, false},
@@ -277,6 +287,9 @@ TEST(GridInput, ASecondClickOnTheFocusedCellBeforeTheClickTimerEndsStartsTheEdit
     EXPECT_FALSE(clicks.ClickedFocused(4, 0)) << "too late: the click timer had run out";
     EXPECT_TRUE(clicks.ClickedFocused(4, 0));
     EXPECT_TRUE(clicks.EditTimerFired(false));
+    clicks.ClickedOther(4, 0);
+    clicks.Stop(); // the focus went
+    EXPECT_FALSE(clicks.ClickTimerRunning());
 }
 
 TEST(GridClipboard, TextsGoThereAndBackAndALyingRecordEndsTheBlock)

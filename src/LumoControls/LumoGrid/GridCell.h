@@ -16,16 +16,12 @@ public:
     static constexpr std::uint32_t kInlineUnits = 7;
 
     CellText() noexcept : m_size(0) {}
-    CellText(CellText const& other) : m_size(0) { Assign(other.View()); }
+    // Cells move (inserting, erasing, sorting) but are never copied.
+    CellText(CellText const&) = delete;
+    CellText& operator=(CellText const&) = delete;
     CellText(CellText&& other) noexcept : m_storage(other.m_storage), m_size(other.m_size)
     {
         other.m_size = 0;
-    }
-    CellText& operator=(CellText const& other)
-    {
-        if (this != &other)
-            Assign(other.View());
-        return *this;
     }
     CellText& operator=(CellText&& other) noexcept
     {
@@ -46,7 +42,6 @@ public:
         return std::wstring_view(IsInline() ? m_storage.units : m_storage.heap, m_size);
     }
     std::wstring Str() const { return std::wstring(View()); }
-    bool Empty() const noexcept { return m_size == 0; }
 
 private:
     bool IsInline() const noexcept { return m_size <= kInlineUnits; }

@@ -59,7 +59,6 @@ public:
     int FindItem(GridFind& info, int start, int stop) const;
 
     CellSequence& Cells() { return m_cells; }
-    CellSequence const& Cells() const { return m_cells; }
 
 protected:
     GridModel& Model() const { return *m_model; }

@@ -134,10 +134,9 @@ TEST_F(GridControl, CopiedTextsComeBackThroughTheClipboardAndCommandsFollowTheFo
     ASSERT_TRUE(m_grid.ProcessCommand(CGrid::Copy));
     EXPECT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
     EXPECT_TRUE(IsClipboardFormatAvailable(512));
-    m_grid.SelectItemsList({0, 1, 2, 3, 4});
-    EXPECT_TRUE(m_grid.CanCommand(CGrid::Paste));
     m_grid.GetColumn(2).SelectItem(0);
     m_grid.SelectItemsList({0, 1, 2, 3, 4});
+    EXPECT_TRUE(m_grid.CanCommand(CGrid::Paste));
     ASSERT_TRUE(m_grid.ProcessCommand(CGrid::Paste));
     EXPECT_EQ(Column(2), L"a1|b1|a1|b1|a1|");
 

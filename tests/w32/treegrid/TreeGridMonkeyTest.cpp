@@ -20,7 +20,6 @@
 #include <map>
 #include <random>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace
@@ -38,30 +37,16 @@ unsigned long EnvironmentNumber(char const* name, unsigned long fallback)
 class NodeBag
 {
 public:
-    void Add(CTreeGrid::INode* node)
-    {
-        m_index[node] = m_nodes.size();
-        m_nodes.push_back(node);
-    }
+    void Add(CTreeGrid::INode* node) { m_nodes.push_back(node); }
     void Remove(CTreeGrid::INode* node)
     {
-        auto const found = m_index.find(node);
-        if (found == m_index.end())
+        auto const found = std::find(m_nodes.begin(), m_nodes.end(), node);
+        if (found == m_nodes.end())
             return;
-        std::size_t const slot = found->second;
-        m_index.erase(found);
-        if (slot + 1 != m_nodes.size())
-        {
-            m_nodes[slot] = m_nodes.back();
-            m_index[m_nodes[slot]] = slot;
-        }
+        *found = m_nodes.back();
         m_nodes.pop_back();
     }
-    void Clear()
-    {
-        m_nodes.clear();
-        m_index.clear();
-    }
+    void Clear() { m_nodes.clear(); }
     CTreeGrid::INode* Pick(std::mt19937& random) const
     {
         return m_nodes.empty() ? nullptr : m_nodes[random() % m_nodes.size()];
@@ -70,7 +55,6 @@ public:
 
 private:
     std::vector<CTreeGrid::INode*> m_nodes;
-    std::unordered_map<CTreeGrid::INode*, std::size_t> m_index;
 };
 
 // Does something unexpected now and then from inside the grid's notifications.

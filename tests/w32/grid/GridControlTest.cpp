@@ -193,7 +193,7 @@ TEST(GridControlHandles, EditingAndClosingTheGridFromInsideACallLeaveNothingBehi
     for (int i = 0; i < 4; ++i)
         round(i); // the platform's caches are made once
     GuiObjectCounts const before = CountGuiObjects();
-    for (int i = 0; i < 200; ++i)
+    for (int i = 0; i < 1000; ++i)
         round(i);
     EXPECT_EQ(CountGuiObjects(), before);
     CGrid::Unregister();

@@ -12,7 +12,6 @@ using Control = CGrid::CImpl::CGridControl;
 namespace
 {
 constexpr int kTextMargin = 3;
-constexpr int kIconArea = 16;
 constexpr int kHeaderInset = 4;
 constexpr int kHeaderIconShift = 24;
 constexpr int kSortMarkRoom = 16;
@@ -102,9 +101,10 @@ void Control::DrawRow(DRAWITEMSTRUCT const& draw)
         {
             unsigned const icon = column.ItemIcon(item);
             if (icon < m_itemIcons.size() && m_itemIcons[icon].GetHandle() != nullptr)
-                DrawIconEx(dc, cell.left, cell.top + (cell.bottom - cell.top - kIconArea) / 2,
-                           m_itemIcons[icon].GetHandle(), kIconArea, kIconArea, 0, nullptr, DI_NORMAL);
-            cell.left += kIconArea;
+                DrawIconEx(dc, cell.left, cell.top + (cell.bottom - cell.top - lumo::kItemIconArea) / 2,
+                           m_itemIcons[icon].GetHandle(), lumo::kItemIconArea, lumo::kItemIconArea, 0,
+                           nullptr, DI_NORMAL);
+            cell.left += lumo::kItemIconArea;
         }
         std::wstring text = column.ItemText(item);
         if (!text.empty() && m_handler != nullptr)

@@ -206,7 +206,7 @@ bool Editor::Create()
             cell.left += m_control.RowNumberAreaWidth();
     }
     if (column.AreItemIconsShown())
-        cell.left += 16;
+        cell.left += lumo::kItemIconArea;
 
     m_window = CreateWindowExW(
         0, lumo::GridEditorClass().c_str(), L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, cell.left, cell.top,

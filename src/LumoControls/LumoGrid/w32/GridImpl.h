@@ -18,6 +18,8 @@ namespace lumo
 {
 // Where the grid's platform failures are reported from.
 constexpr char kGridSourcePath[] = "src/LumoControls/LumoGrid/LumoGrid";
+// Cells of a column that shows item icons begin with this much room for the icon.
+constexpr int kItemIconArea = 16;
 } // namespace lumo
 
 class CGrid::CImpl

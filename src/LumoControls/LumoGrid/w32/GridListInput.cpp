@@ -14,7 +14,6 @@ constexpr UINT_PTR kClickTimer = 309;
 constexpr UINT kClickTimerPeriod = 2000;
 constexpr UINT_PTR kEditTimer = 310;
 constexpr UINT kEditTimerPeriod = 1000;
-constexpr int kIconArea = 16;
 
 bool Held(int key)
 {
@@ -290,7 +289,7 @@ void Control::OnLeftDoubleClick(POINT point)
     {
         RECT const place = CellRect(static_cast<unsigned>(cell.first), column);
         int const iconLeft = place.left + (column == 0 && m_model.HasRowNumbers() ? RowNumberAreaWidth() : 0);
-        if (point.x >= iconLeft && point.x < iconLeft + kIconArea)
+        if (point.x >= iconLeft && point.x < iconLeft + lumo::kItemIconArea)
         {
             if (m_handler != nullptr)
                 m_handler->OnIconDoubleClick(cell.first, ColumnAt(column));

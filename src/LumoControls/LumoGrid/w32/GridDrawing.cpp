@@ -127,10 +127,17 @@ void Control::DrawRow(DRAWITEMSTRUCT const& draw)
         format |= alignment == AlignRight ? DT_RIGHT : alignment == AlignCenter ? DT_CENTER : DT_LEFT;
         if (column.IsRightToLeft())
             format |= DT_RTLREADING;
-        SIZE extent{};
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-        column.SetTooltipFlag(item, extent.cx > room.right - room.left);
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &room, format);
+        // Shaped when the platform's shaping is there; a text that does not fit gets the tooltip flag.
+        bool drawn = false;
+        bool fits = m_shaping.Draw(dc, text, room, format, column.IsRightToLeft(), drawn);
+        if (!drawn)
+        {
+            SIZE extent{};
+            GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+            fits = extent.cx <= room.right - room.left;
+            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &room, format);
+        }
+        column.SetTooltipFlag(item, !fits && !text.empty());
         if (current && focused)
         {
             RECT frame = cell;

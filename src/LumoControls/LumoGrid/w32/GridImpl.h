@@ -5,6 +5,7 @@
 #include "LumoControls/LumoGrid/GridEditing.h"
 #include "LumoControls/LumoGrid/GridInput.h"
 #include "LumoControls/LumoGrid/GridModel.h"
+#include "LumoControls/LumoGrid/w32/GridTextShaping.h"
 #include "LumoCtrls/Grid.h"
 
 #include <commctrl.h>
@@ -236,6 +237,7 @@ private:
     bool m_countPending = false;
     bool m_countKeepsRest = true;
     unsigned m_rowsPendingFrom = UINT_MAX;
+    lumo::GridTextShaping m_shaping;                  // loaded with the control
     std::vector<std::pair<HFONT, CFont>> m_boldFonts; // bold faces of the columns' fonts, made when drawn
     std::wstring m_displayText; // the text handed to the list window, which wants it zero-terminated
     // The visible rows can only change while the list window handles a message: every message that reaches

@@ -229,20 +229,21 @@ void Control::OnLeftButtonDown(WPARAM flags, POINT point)
                                 ? static_cast<unsigned>(cell.second)
                                 : m_model.SelectedColumn();
     bool const editOnClick = column < m_model.ColumnCount() && m_model.Column(column).IsEditOnClick();
-    if (item != FocusedItem())
+    // The clicked column becomes current (the host hears of it); false when the host closed the grid.
+    auto makeColumnCurrent = [&]
     {
         if (column < m_model.ColumnCount())
             m_model.SetSelectedColumn(column);
-        if (!*alive)
+        return *alive;
+    };
+    if (item != FocusedItem())
+    {
+        if (!makeColumnCurrent())
             return;
         if (IsItemSelected(static_cast<unsigned>(item)))
             SetItemState(item, 0, LVIS_SELECTED);
         CallWindowProcW(base, m_list, WM_LBUTTONDOWN, flags, MAKELPARAM(point.x, point.y));
-        if (!*alive)
-            return;
-        if (column < m_model.ColumnCount())
-            m_model.SetSelectedColumn(column);
-        if (!*alive)
+        if (!*alive || !makeColumnCurrent())
             return;
         m_clicks.ClickedOther(item, column);
         KillTimer(m_list, kEditTimer);
@@ -259,11 +260,7 @@ void Control::OnLeftButtonDown(WPARAM flags, POINT point)
     else
         SetTimer(m_list, kClickTimer, kClickTimerPeriod, nullptr);
     SetItemState(item, LVIS_SELECTED, LVIS_SELECTED);
-    if (!*alive)
-        return;
-    if (column < m_model.ColumnCount())
-        m_model.SetSelectedColumn(column);
-    if (!*alive)
+    if (!*alive || !makeColumnCurrent())
         return;
     std::vector<unsigned> const selected = SelectedItems();
     if (selected.size() <= 1 && editOnClick)

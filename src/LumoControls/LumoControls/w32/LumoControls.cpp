@@ -6,6 +6,7 @@
 #include "LumoControls/LumoControls/w32/MenuHook.h"
 #include "LumoCtrls/DrawTools.h"
 #include "LumoCtrls/Errors.h"
+#include "LumoCtrls/Grid.h"
 #include "LumoCtrls/LibraryImages.h"
 
 #include <commctrl.h>
@@ -40,10 +41,19 @@ void InitialiseCommonControls()
     InitCommonControlsEx(&classes);
 }
 
+// The grid's registration is counted: it is made once here however often a failed initialisation is
+// repeated, and undone once by the teardown.
+bool g_gridRegistered = false;
+
 void RegisterWindowClasses()
 {
-    // The splitter, the title header, the desk band, the grid and the HTML editor register their classes
-    // here, in that order, as each of them arrives.
+    // The splitter, the title header, the desk band and the HTML editor register their classes here too,
+    // in that order around the grid, as each of them arrives.
+    if (!g_gridRegistered)
+    {
+        CGrid::Register();
+        g_gridRegistered = true;
+    }
 }
 
 void InstallMenuHook()
@@ -98,6 +108,11 @@ void lumo::RunLibraryTeardown()
 {
     // The controls unregister their classes here (the HTML editor, the grid, the title header, the
     // splitter, the desk band), as each of them arrives.
+    if (g_gridRegistered)
+    {
+        CGrid::Unregister();
+        g_gridRegistered = false;
+    }
     CLibraryImages::Reset();
     if (g_menuHook != nullptr)
     {

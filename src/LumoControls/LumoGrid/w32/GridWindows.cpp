@@ -7,6 +7,7 @@
 #include "INC/w32/TypeName.h"
 #include "Kit/KitGuiLib/CriticalSection.h"
 
+#include <memory>
 #include <typeinfo>
 
 using lumo::kGridSourcePath;
@@ -17,7 +18,8 @@ CCriticalSection g_registrationLock;
 int g_registrations = 0;
 WNDPROC g_listBaseProcedure = nullptr;
 int g_listBaseExtraBytes = 0;
-CFont g_defaultFont;
+// Held through a pointer for the same reason: Unregister may run after the statics are destroyed.
+CFont* g_defaultFont = nullptr;
 
 CFont MakeDefaultFont()
 {
@@ -73,16 +75,20 @@ void RegisterClasses()
 
 namespace lumo
 {
+// The names outlive every static object: the library's teardown unregisters the classes after the
+// statics made during its use are gone, so the names are made once and never destroyed.
 std::wstring const& GridContainerClass()
 {
-    static std::wstring const name = ReadableTypeName(typeid(CGrid::CImpl::CGridContainer).name());
-    return name;
+    static std::wstring const* const name =
+        new std::wstring(ReadableTypeName(typeid(CGrid::CImpl::CGridContainer).name()));
+    return *name;
 }
 
 std::wstring const& GridListClass()
 {
-    static std::wstring const name = ReadableTypeName(typeid(CGrid::CImpl::CGridControl).name());
-    return name;
+    static std::wstring const* const name =
+        new std::wstring(ReadableTypeName(typeid(CGrid::CImpl::CGridControl).name()));
+    return *name;
 }
 
 WNDPROC ListBaseProcedure()
@@ -97,7 +103,7 @@ int ListBaseExtraBytes()
 
 HFONT GridDefaultFont()
 {
-    return g_defaultFont.GetHandle();
+    return g_defaultFont != nullptr ? g_defaultFont->GetHandle() : nullptr;
 }
 } // namespace lumo
 
@@ -106,9 +112,9 @@ void CGrid::Register()
     CLock lock(g_registrationLock);
     if (g_registrations == 0)
     {
-        CFont font = MakeDefaultFont();
+        auto font = std::make_unique<CFont>(MakeDefaultFont());
         RegisterClasses();
-        g_defaultFont = font;
+        g_defaultFont = font.release();
     }
     ++g_registrations;
 }
@@ -120,12 +126,14 @@ void CGrid::Unregister()
         return;
     UnregisterClassW(lumo::GridContainerClass().c_str(), lumo::LibraryModule());
     UnregisterClassW(lumo::GridListClass().c_str(), lumo::LibraryModule());
-    g_defaultFont = CFont();
+    delete g_defaultFont;
+    g_defaultFont = nullptr;
 }
 
 CFont const& CGrid::GetDefaultFont()
 {
-    return g_defaultFont;
+    static CFont const none; // before Register and after the last Unregister
+    return g_defaultFont != nullptr ? *g_defaultFont : none;
 }
 
 CGrid::CImpl::CGridContainer::~CGridContainer()

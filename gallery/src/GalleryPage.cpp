@@ -40,6 +40,8 @@ LRESULT CALLBACK CGalleryPage::WindowProcedure(HWND window, UINT message, WPARAM
     {
     case WM_ERASEBKGND:
         return 1; // Paint covers the whole page
+    case WM_NOTIFY:
+        return page != nullptr ? page->OnNotify(wParam, lParam) : 0;
     case WM_PAINT:
     {
         PAINTSTRUCT ps;

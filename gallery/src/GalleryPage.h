@@ -27,6 +27,8 @@ public:
 
 protected:
     virtual void OnCreated() {}
+    // A child control's WM_NOTIFY to the page.
+    virtual LRESULT OnNotify(WPARAM, LPARAM) { return 0; }
     virtual void Paint(HDC dc, RECT const& client) = 0;
 
 private:

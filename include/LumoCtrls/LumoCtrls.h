@@ -20,4 +20,5 @@
 #include "LumoCtrls/LumoImage.h"
 #include "LumoCtrls/TreeGrid.h"
 #include "LumoCtrls/Grid.h"
+#include "LumoCtrls/Splitter.h"
 #endif

@@ -12,6 +12,7 @@ std::unique_ptr<CGalleryPage> CreateTreeGridPage();
 std::unique_ptr<CGalleryPage> CreateTreeGridControlsPage();
 std::unique_ptr<CGalleryPage> CreateListGridPage();
 std::unique_ptr<CGalleryPage> CreateListGridScalePage();
+std::unique_ptr<CGalleryPage> CreateSplitterPage();
 
 std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
 {
@@ -27,5 +28,6 @@ std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
     pages.push_back(CreateTreeGridControlsPage());
     pages.push_back(CreateListGridPage());
     pages.push_back(CreateListGridScalePage());
+    pages.push_back(CreateSplitterPage());
     return pages;
 }

@@ -8,6 +8,7 @@
 #include "LumoCtrls/Errors.h"
 #include "LumoCtrls/Grid.h"
 #include "LumoCtrls/LibraryImages.h"
+#include "LumoCtrls/Splitter.h"
 
 #include <commctrl.h>
 
@@ -41,16 +42,17 @@ void InitialiseCommonControls()
     InitCommonControlsEx(&classes);
 }
 
-// The grid's registration is counted: it is made once here however often a failed initialisation is
-// repeated, and undone once by the teardown.
+// The classes are registered once here however often a failed initialisation is repeated (the grid's
+// registration is counted), and removed once by the teardown.
 bool g_gridRegistered = false;
 
 void RegisterWindowClasses()
 {
-    // The splitter, the title header, the desk band and the HTML editor register their classes here too,
-    // in that order around the grid, as each of them arrives.
+    // The title header, the desk band and the HTML editor register theirs here too, in the order splitter,
+    // title header, desk band, grid, HTML editor, as each of them arrives.
     if (!g_gridRegistered)
     {
+        CSplitter::Register();
         CGrid::Register();
         g_gridRegistered = true;
     }
@@ -111,6 +113,7 @@ void lumo::RunLibraryTeardown()
     if (g_gridRegistered)
     {
         CGrid::Unregister();
+        CSplitter::Unregister();
         g_gridRegistered = false;
     }
     CLibraryImages::Reset();

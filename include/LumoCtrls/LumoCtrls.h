@@ -8,6 +8,7 @@
 #include "LumoCtrls/LibraryMemory.h"
 #include "LumoCtrls/ThemeColors.h"
 #include "LumoCtrls/ColorNames.h"
+#include "LumoCtrls/PropertyManager.h"
 #if defined(_WIN32)
 #include "LumoCtrls/SharedHandle.h"
 #include "LumoCtrls/SharedPointer.h"
@@ -21,4 +22,5 @@
 #include "LumoCtrls/TreeGrid.h"
 #include "LumoCtrls/Grid.h"
 #include "LumoCtrls/Splitter.h"
+#include "LumoCtrls/ColorEditor.h"
 #endif

@@ -23,3 +23,15 @@
 #define IDA_GRID_LINE_BREAK 1001
 #define IDA_GRID_COPY 1002
 #define IDA_GRID_CUT 1003
+
+// The colour editor: the pop-up and its tab control, the page and its list, the tab texts; the
+// property list's invalid-name message and its title.
+#define IDS_INVALID_COLOR_TITLE 422
+#define IDD_COLOR_EDITOR 8000
+#define IDC_COLOR_TABS 8001
+#define IDD_COLOR_PAGE 8002
+#define IDC_COLOR_LIST 8003
+#define IDS_COLOR_CUSTOM 8010
+#define IDS_COLOR_WEB 8011
+#define IDS_COLOR_STANDARD 8012
+#define IDS_INVALID_COLOR_NAME 8128

@@ -4,6 +4,7 @@
 #include "Kit/KitLib/w32/Module.h"
 #include "LumoControls/LumoControls/w32/LibraryState.h"
 #include "LumoControls/LumoControls/w32/MenuHook.h"
+#include "LumoControls/PropertyList/ColorEditor/w32/ColorEditorImpl.h"
 #include "LumoCtrls/DrawTools.h"
 #include "LumoCtrls/Errors.h"
 #include "LumoCtrls/Grid.h"
@@ -116,6 +117,7 @@ void lumo::RunLibraryTeardown()
         CSplitter::Unregister();
         g_gridRegistered = false;
     }
+    CColorEditor::CImpl::UnregisterClass();
     CLibraryImages::Reset();
     if (g_menuHook != nullptr)
     {

@@ -42,6 +42,10 @@ LRESULT CALLBACK CGalleryPage::WindowProcedure(HWND window, UINT message, WPARAM
         return 1; // Paint covers the whole page
     case WM_NOTIFY:
         return page != nullptr ? page->OnNotify(wParam, lParam) : 0;
+    case WM_COMMAND:
+        if (page != nullptr)
+            page->OnCommand(wParam, lParam);
+        return 0;
     case WM_PAINT:
     {
         PAINTSTRUCT ps;

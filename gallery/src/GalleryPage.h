@@ -29,6 +29,8 @@ protected:
     virtual void OnCreated() {}
     // A child control's WM_NOTIFY to the page.
     virtual LRESULT OnNotify(WPARAM, LPARAM) { return 0; }
+    // A child control's WM_COMMAND to the page.
+    virtual void OnCommand(WPARAM, LPARAM) {}
     virtual void Paint(HDC dc, RECT const& client) = 0;
 
 private:

@@ -13,6 +13,7 @@ std::unique_ptr<CGalleryPage> CreateTreeGridControlsPage();
 std::unique_ptr<CGalleryPage> CreateListGridPage();
 std::unique_ptr<CGalleryPage> CreateListGridScalePage();
 std::unique_ptr<CGalleryPage> CreateSplitterPage();
+std::unique_ptr<CGalleryPage> CreateColourEditorPage();
 
 std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
 {
@@ -29,5 +30,6 @@ std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
     pages.push_back(CreateListGridPage());
     pages.push_back(CreateListGridScalePage());
     pages.push_back(CreateSplitterPage());
+    pages.push_back(CreateColourEditorPage());
     return pages;
 }

@@ -23,4 +23,5 @@
 #include "LumoCtrls/Grid.h"
 #include "LumoCtrls/Splitter.h"
 #include "LumoCtrls/ColorEditor.h"
+#include "LumoCtrls/PropertyList.h"
 #endif

@@ -191,6 +191,9 @@ public:
     // Frees every item and clears the selection.
     void ClearItems();
 
+    // Shows the manager in a list window (null: in none), as CPropertyListCtrl::operator= does.
+    void AttachInterface(CPropertyListCtrl* list);
+
     CImpl& GetImpl() const { return *m_impl; }
 
 private:

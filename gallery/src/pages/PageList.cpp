@@ -14,6 +14,7 @@ std::unique_ptr<CGalleryPage> CreateListGridPage();
 std::unique_ptr<CGalleryPage> CreateListGridScalePage();
 std::unique_ptr<CGalleryPage> CreateSplitterPage();
 std::unique_ptr<CGalleryPage> CreateColourEditorPage();
+std::unique_ptr<CGalleryPage> CreatePropertyListPage();
 
 std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
 {
@@ -31,5 +32,6 @@ std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
     pages.push_back(CreateListGridScalePage());
     pages.push_back(CreateSplitterPage());
     pages.push_back(CreateColourEditorPage());
+    pages.push_back(CreatePropertyListPage());
     return pages;
 }

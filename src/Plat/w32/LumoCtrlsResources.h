@@ -35,3 +35,13 @@
 #define IDS_COLOR_WEB 8011
 #define IDS_COLOR_STANDARD 8012
 #define IDS_INVALID_COLOR_NAME 8128
+
+// The property list: its toolbar strip and tooltips, its context menu and its description pane.
+#define IDB_PROPERTY_TOOLBAR 511
+#define IDS_PROPERTY_CATEGORIZED 423
+#define IDS_PROPERTY_ALPHABETICAL 424
+#define IDS_PROPERTY_SHOW_LINES 425
+#define IDM_PROPERTY_CONTEXT 8000
+#define IDM_PROPERTY_RESET 8001
+#define IDM_PROPERTY_DESCRIPTION 8002
+#define IDC_PROPERTY_DESCRIPTION 666

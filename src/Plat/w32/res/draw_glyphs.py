@@ -111,6 +111,7 @@ def markers():
     return image
 
 
-write_bmp('Glyphs440.bmp', expand_buttons())
-write_bmp('Glyphs441.bmp', check_glyphs())
-write_bmp('Glyphs442.bmp', markers())
+if __name__ == '__main__':
+    write_bmp('Glyphs440.bmp', expand_buttons())
+    write_bmp('Glyphs441.bmp', check_glyphs())
+    write_bmp('Glyphs442.bmp', markers())

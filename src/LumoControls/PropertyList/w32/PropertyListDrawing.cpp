@@ -125,6 +125,38 @@ void CPropertyListCtrl::CImpl::DrawRow(DRAWITEMSTRUCT const& draw) const
     }
 }
 
+void CPropertyListCtrl::CImpl::PaintRows() const
+{
+    // The visible rows are drawn here in one pass, into one buffer: asking the list box to send a draw
+    // message per row would cost a round of the platform's message hooks for each of them.
+    PAINTSTRUCT paint;
+    HDC const dc = BeginPaint(m_list, &paint);
+    RECT client{};
+    GetClientRect(m_list, &client);
+    HDC const buffer = CreateCompatibleDC(dc);
+    HBITMAP const bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+    HGDIOBJ const previousBitmap = SelectObject(buffer, bitmap);
+    FillRect(buffer, &client, GetSysColorBrush(COLOR_WINDOW));
+    int const top = static_cast<int>(SendMessageW(m_list, LB_GETTOPINDEX, 0, 0));
+    int const selected = static_cast<int>(SendMessageW(m_list, LB_GETCURSEL, 0, 0));
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_LISTBOX;
+    draw.hwndItem = m_list;
+    draw.hDC = buffer;
+    for (int row = top, y = 0; row < m_rows.Count() && y < client.bottom; ++row, y += m_rowHeight)
+    {
+        draw.itemID = static_cast<UINT>(row);
+        draw.itemState = row == selected ? ODS_SELECTED : 0;
+        draw.rcItem = RECT{0, y, client.right, y + m_rowHeight};
+        DrawRow(draw);
+    }
+    BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
+    SelectObject(buffer, previousBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(buffer);
+    EndPaint(m_list, &paint);
+}
+
 void CPropertyListCtrl::CImpl::DrawDescription(DRAWITEMSTRUCT const& draw) const
 {
     HDC const dc = draw.hDC;

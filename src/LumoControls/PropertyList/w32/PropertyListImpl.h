@@ -84,6 +84,7 @@ public:
 
     // --- Drawing (PropertyListDrawing.cpp).
     void DrawRow(DRAWITEMSTRUCT const& item) const;
+    void PaintRows() const;
     void DrawDescription(DRAWITEMSTRUCT const& item) const;
     // A row of the drop-down: an image item's icon before each choice.
     void DrawChoice(DRAWITEMSTRUCT const& item) const;

@@ -227,12 +227,16 @@ LRESULT CPropertyListCtrl::CImpl::OnListMessage(UINT message, WPARAM wParam, LPA
         auto const* header = reinterpret_cast<NMHDR const*>(lParam);
         if (header->hwndFrom == m_spin && header->code == UDN_DELTAPOS && active)
         {
-            // Up steps up: the control counts the other way round.
-            OnSpin(-reinterpret_cast<NMUPDOWN const*>(lParam)->iDelta);
+            OnSpin(reinterpret_cast<NMUPDOWN const*>(lParam)->iDelta);
             return 1; // the spin keeps no position of its own
         }
         return 0;
     }
+    case WM_ERASEBKGND:
+        return 1; // PaintRows covers the whole list
+    case WM_PAINT:
+        PaintRows();
+        return 0;
     case WM_VSCROLL:
     case WM_MOUSEWHEEL:
     {

@@ -94,8 +94,8 @@ TEST_F(PropertyRowOrder, InsertingItemsOneByOneMatchesBuildingAtOnce)
     std::mt19937 random(7);
     for (unsigned styles : {0u, 2u, 4u, 6u})
     {
+        rows.Clear(); // before the records go, as the list does
         manager.ClearItems();
-        rows.Clear();
         std::vector<void*> parents{nullptr};
         for (int i = 0; i < 200; ++i)
         {

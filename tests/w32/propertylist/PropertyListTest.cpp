@@ -320,3 +320,20 @@ TEST_F(PropertyList, HandlersThatTearTheListDownLeaveNothingBehind)
         round(i % 3);
     EXPECT_EQ(CountGuiObjects(), before);
 }
+
+TEST_F(PropertyList, AParentDestroyedFirstTakesTheListsWindowsAndTheListCanBeMadeAgain)
+{
+    HWND const host =
+        CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 300, 300, nullptr, nullptr, nullptr, nullptr);
+    CPropertyListCtrl early;
+    early.Create(CWnd(host), 7);
+    CPropertyManager shown;
+    early = &shown;
+    DestroyWindow(host);
+    EXPECT_EQ(early.Get(), nullptr) << "the manager is detached with the windows";
+    EXPECT_EQ(early.GetWindow().GetHandle(), nullptr);
+    list.Destroy(); // the classes' last user goes while the container class may still be registered
+    early.Create(CWnd(parent), 7);
+    EXPECT_NE(early.GetWindow().GetHandle(), nullptr);
+    early.Destroy();
+}

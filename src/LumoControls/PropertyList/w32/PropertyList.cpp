@@ -39,7 +39,9 @@ void Register(WNDCLASSEXW& windowClass)
     windowClass.cbSize = sizeof(windowClass);
     windowClass.hInstance = lumo::LibraryModule();
     windowClass.style &= ~CS_GLOBALCLASS;
-    if (RegisterClassExW(&windowClass) == 0)
+    // A class can outlive its last list for a moment: when a parent destroys the container, the class is
+    // still in use while the list lets go of it, and stays registered.
+    if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         lumo::ThrowLastError(L"RegisterClass", kPropertyListSourcePath, __LINE__);
 }
 } // namespace
@@ -206,8 +208,15 @@ void CPropertyListCtrl::CImpl::CreateToolbar()
 
 void CPropertyListCtrl::CImpl::Destroy()
 {
+    ReleaseWindows(true);
+}
+
+void CPropertyListCtrl::CImpl::ReleaseWindows(bool destroyContainer)
+{
     if (m_container == nullptr)
         return;
+    HWND const container = m_container;
+    m_container.Attach(nullptr);
     // Calls into the host that are under way notice that the windows went.
     *m_lifetime = false;
     m_lifetime = std::make_shared<bool>(true);
@@ -223,16 +232,15 @@ void CPropertyListCtrl::CImpl::Destroy()
     m_draggingDivider = false;
     m_editorSubclass.reset();
     m_dropDownSubclass.reset();
-    if (m_dropDown != nullptr)
-        DestroyWindow(m_dropDown);
     if (m_dropDownOwner != nullptr)
     {
         RemovePropW(m_dropDownOwner, kContainerProperty);
-        DestroyWindow(m_dropDownOwner);
+        DestroyWindow(m_dropDownOwner); // the drop-down with it
     }
     m_divider.Destroy();
-    RemovePropW(m_container, kContainerProperty);
-    m_container.DestroyWindow(); // its children with it
+    RemovePropW(container, kContainerProperty);
+    if (destroyContainer && IsWindow(container))
+        DestroyWindow(container); // its children with it
     m_toolbar = m_list = m_description = m_editor = m_spin = m_button = m_dropDown = m_dropDownOwner =
         nullptr;
     if (m_toolbarImages != nullptr)

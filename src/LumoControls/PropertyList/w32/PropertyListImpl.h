@@ -54,6 +54,9 @@ public:
     // --- Life cycle and layout (PropertyList.cpp).
     void Create(HWND parent, unsigned id);
     void Destroy();
+    // Lets go of every window; the container is destroyed too unless it is being destroyed already (its
+    // parent went first).
+    void ReleaseWindows(bool destroyContainer);
     void Attach(CPropertyManager* manager);
     void Layout();
     void SyncToolbar();
@@ -108,7 +111,7 @@ public:
     static LRESULT CALLBACK ListProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK EditorProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK DropDownProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnContainerMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnContainerMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnListMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnEditorMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnDropDownMessage(UINT message, WPARAM wParam, LPARAM lParam);

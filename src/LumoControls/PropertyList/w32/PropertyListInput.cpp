@@ -48,16 +48,21 @@ LRESULT CALLBACK CPropertyListCtrl::CImpl::ContainerProcedure(HWND window, UINT 
     if (self == nullptr)
         return DefWindowProcW(window, message, wParam, lParam);
     return lumo::DispatchGuarded(window, message, wParam, lParam,
-                                 [&] { return self->OnContainerMessage(message, wParam, lParam); });
+                                 [&] { return self->OnContainerMessage(window, message, wParam, lParam); });
 }
 
-LRESULT CPropertyListCtrl::CImpl::OnContainerMessage(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CPropertyListCtrl::CImpl::OnContainerMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message)
     {
     case WM_SIZE:
         Layout();
         return 0;
+    case WM_NCDESTROY:
+        if (m_container == nullptr || m_container.GetHandle() != window)
+            break; // the drop-down's owner
+        ReleaseWindows(false);
+        break;
     case WM_DRAWITEM:
     {
         auto const& draw = *reinterpret_cast<DRAWITEMSTRUCT const*>(lParam);
@@ -120,8 +125,9 @@ LRESULT CPropertyListCtrl::CImpl::OnContainerMessage(UINT message, WPARAM wParam
         return 0;
     }
     default:
-        return DefWindowProcW(m_container, message, wParam, lParam);
+        break;
     }
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 // --- The list.

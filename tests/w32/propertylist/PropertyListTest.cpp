@@ -337,3 +337,31 @@ TEST_F(PropertyList, AParentDestroyedFirstTakesTheListsWindowsAndTheListCanBeMad
     EXPECT_NE(early.GetWindow().GetHandle(), nullptr);
     early.Destroy();
 }
+
+TEST_F(PropertyList, ATooWideValueShowsInTheTooltipWhichPassesClicksToTheList)
+{
+    CPropertyItem(script).SetValue(std::wstring(80, L'w'));
+    HWND tooltip = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) -> BOOL
+        {
+            if (ClassOf(window) == TOOLTIPS_CLASSW && GetPropW(window, L"MainWnd") != nullptr)
+                *reinterpret_cast<HWND*>(found) = window;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tooltip));
+    ASSERT_NE(tooltip, nullptr);
+    EXPECT_EQ(GetPropW(tooltip, L"MainWnd"), ListBox());
+    int const y = (Row(4).top + Row(4).bottom) / 2;
+    SendMessageW(ListBox(), WM_MOUSEMOVE, 0, MAKELPARAM(250, y));
+    EXPECT_TRUE(IsWindowVisible(tooltip)) << "the value is wider than its column";
+    SendMessageW(ListBox(), WM_MOUSEMOVE, 0, MAKELPARAM(60, y));
+    EXPECT_FALSE(IsWindowVisible(tooltip)) << "the name fits";
+
+    POINT inTooltip{60, (Row(2).top + Row(2).bottom) / 2}; // over ratio, in the tooltip's coordinates
+    MapWindowPoints(ListBox(), tooltip, &inTooltip, 1);
+    SendMessageW(tooltip, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(inTooltip.x, inTooltip.y));
+    PumpMessages();
+    EXPECT_EQ(Selected(), L"ratio") << "the click went on to the row beneath";
+}

@@ -176,6 +176,7 @@ void CPropertyListCtrl::CImpl::CreateChildren()
         lumo::ThrowLastError(L"CreateWindowEx", kPropertyListSourcePath, __LINE__);
     SetPropW(m_dropDownOwner, kContainerProperty, this);
     CreateEditors();
+    CreateTooltip();
 }
 
 void CPropertyListCtrl::CImpl::CreateToolbar()
@@ -237,6 +238,10 @@ void CPropertyListCtrl::CImpl::ReleaseWindows(bool destroyContainer)
         RemovePropW(m_dropDownOwner, kContainerProperty);
         DestroyWindow(m_dropDownOwner); // the drop-down with it
     }
+    if (m_tooltip != nullptr)
+        DestroyWindow(m_tooltip); // a top-level window: it does not go with the container
+    m_tooltip = nullptr;
+    m_tipText.clear();
     m_divider.Destroy();
     RemovePropW(container, kContainerProperty);
     if (destroyContainer && IsWindow(container))

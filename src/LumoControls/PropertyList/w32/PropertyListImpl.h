@@ -106,6 +106,12 @@ public:
     void CommitValue(lumo::PropertyRecord& item, std::wstring const& text, int choiceIndex);
     HWND Editor() const { return m_editor; }
 
+    // --- The tooltip over names and values too wide for their column (PropertyListTooltip.cpp).
+    void CreateTooltip();
+    void UpdateTooltip(POINT point);
+    void HideTooltip();
+    bool SupplyTooltipText(NMHDR* header);
+
     // --- Input (PropertyListInput.cpp).
     static LRESULT CALLBACK ContainerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK ListProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -167,6 +173,8 @@ private:
     // A pop-up list box tells its owner how to draw its rows, and a pop-up's owner is a top-level window:
     // the drop-down gets a hidden one of the list's own, that hands the drawing to the list.
     HWND m_dropDownOwner = nullptr;
+    HWND m_tooltip = nullptr;
+    std::wstring m_tipText;
     int m_rowHeight = 16;
     CSplitter m_divider;
     std::unique_ptr<lumo::CWindowSubclass> m_editorSubclass;

@@ -193,6 +193,11 @@ LRESULT CPropertyListCtrl::CImpl::OnListMessage(UINT message, WPARAM wParam, LPA
                                                         static_cast<int>(client.right) - kDividerRight)));
             return 0;
         }
+        if (active)
+            UpdateTooltip({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        break;
+    case WM_MOUSELEAVE:
+        HideTooltip();
         break;
     case WM_LBUTTONUP:
         if (m_draggingDivider)
@@ -231,6 +236,8 @@ LRESULT CPropertyListCtrl::CImpl::OnListMessage(UINT message, WPARAM wParam, LPA
     case WM_NOTIFY:
     {
         auto const* header = reinterpret_cast<NMHDR const*>(lParam);
+        if (SupplyTooltipText(reinterpret_cast<NMHDR*>(lParam)))
+            return 0;
         if (header->hwndFrom == m_spin && header->code == UDN_DELTAPOS && active)
         {
             OnSpin(reinterpret_cast<NMUPDOWN const*>(lParam)->iDelta);

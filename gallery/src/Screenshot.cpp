@@ -109,3 +109,35 @@ bool SaveWindowAsPng(HWND window, std::wstring const& path)
     DeleteObject(bitmap);
     return saved;
 }
+
+HBITMAP gallery::CaptureWindow(HWND window)
+{
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    int const width = bounds.right - bounds.left;
+    int const height = bounds.bottom - bounds.top;
+    HDC const source = GetWindowDC(window);
+    HDC const memory = CreateCompatibleDC(source);
+    HBITMAP const picture = CreateCompatibleBitmap(source, width, height);
+    HGDIOBJ const previous = SelectObject(memory, picture);
+    BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    ReleaseDC(window, source);
+    return picture;
+}
+
+void gallery::DrawPicture(HDC dc, int x, int y, HBITMAP picture)
+{
+    if (picture == nullptr)
+        return;
+    BITMAP info{};
+    GetObjectW(picture, sizeof(info), &info);
+    HDC const memory = CreateCompatibleDC(dc);
+    HGDIOBJ const previous = SelectObject(memory, picture);
+    BitBlt(dc, x, y, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+}

@@ -22,6 +22,7 @@
 #include "LumoCtrls/TreeGrid.h"
 #include "LumoCtrls/Grid.h"
 #include "LumoCtrls/Splitter.h"
+#include "LumoCtrls/LumoHeader.h"
 #include "LumoCtrls/ColorEditor.h"
 #include "LumoCtrls/PropertyList.h"
 #endif

@@ -2,6 +2,7 @@
 // from the real pop-up, and a button that opens it over the page.
 #include "GalleryPage.h"
 #include "Paint.h"
+#include "Screenshot.h"
 
 #include <LumoCtrls/LumoCtrls.h>
 
@@ -13,38 +14,6 @@ namespace
 {
 constexpr int kOpenButton = 1;
 constexpr int kShotTop = 110;
-
-// A picture of a window as it is on screen, frame and children included.
-HBITMAP CaptureWindow(HWND window)
-{
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    RECT bounds{};
-    GetWindowRect(window, &bounds);
-    int const width = bounds.right - bounds.left;
-    int const height = bounds.bottom - bounds.top;
-    HDC const source = GetWindowDC(window);
-    HDC const memory = CreateCompatibleDC(source);
-    HBITMAP const picture = CreateCompatibleBitmap(source, width, height);
-    HGDIOBJ const previous = SelectObject(memory, picture);
-    BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    ReleaseDC(window, source);
-    return picture;
-}
-
-void DrawPicture(HDC dc, int x, int y, HBITMAP picture)
-{
-    if (picture == nullptr)
-        return;
-    BITMAP info{};
-    GetObjectW(picture, sizeof(info), &info);
-    HDC const memory = CreateCompatibleDC(dc);
-    HGDIOBJ const previous = SelectObject(memory, picture);
-    BitBlt(dc, x, y, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-}
 
 HWND FindPopup()
 {
@@ -87,8 +56,8 @@ protected:
     void OnCreated() override
     {
         GetCOLORREFFromName(L"SteelBlue", m_color);
-        CreateWindowExW(0, L"BUTTON", L"Open the colour editor...", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 12, 36,
-                        200, 26, GetWindow(), reinterpret_cast<HMENU>(kOpenButton), nullptr, nullptr);
+        CreateWindowExW(0, L"BUTTON", L"Open the colour editor...", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 12,
+                        36, 200, 26, GetWindow(), reinterpret_cast<HMENU>(kOpenButton), nullptr, nullptr);
     }
 
     void OnCommand(WPARAM wParam, LPARAM) override
@@ -106,13 +75,14 @@ protected:
     void Paint(HDC dc, RECT const& client) override
     {
         gallery::FillColor(dc, client, GetSysColor(COLOR_BTNFACE));
-        gallery::Heading(dc, 12, 10, L"The colour editor of colour items: web and standard colours, and Custom");
+        gallery::Heading(dc, 12, 10,
+                         L"The colour editor of colour items: web and standard colours, and Custom");
         gallery::Swatch(dc, 230, 38, 40, 22, m_color);
         gallery::Label(dc, 280, 42, L"chosen: " + GetNameFromCOLORREF(m_color));
         gallery::Label(dc, 12, kShotTop - 22, L"Web page (opened at the chosen colour)");
-        DrawPicture(dc, 12, kShotTop, m_webShot);
+        gallery::DrawPicture(dc, 12, kShotTop, m_webShot);
         gallery::Label(dc, 300, kShotTop - 22, L"Standard page");
-        DrawPicture(dc, 300, kShotTop, m_standardShot);
+        gallery::DrawPicture(dc, 300, kShotTop, m_standardShot);
     }
 
 private:
@@ -126,7 +96,7 @@ private:
         switch (s_step++)
         {
         case 0:
-            s_capturing->m_webShot = CaptureWindow(popup);
+            s_capturing->m_webShot = gallery::CaptureWindow(popup);
             break;
         case 1:
         {
@@ -138,7 +108,7 @@ private:
             break;
         }
         case 2:
-            s_capturing->m_standardShot = CaptureWindow(popup);
+            s_capturing->m_standardShot = gallery::CaptureWindow(popup);
             break;
         default:
             PostMessageW(PageList(popup), WM_KEYDOWN, VK_ESCAPE, 0);

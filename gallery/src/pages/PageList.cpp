@@ -15,6 +15,7 @@ std::unique_ptr<CGalleryPage> CreateListGridScalePage();
 std::unique_ptr<CGalleryPage> CreateSplitterPage();
 std::unique_ptr<CGalleryPage> CreateColourEditorPage();
 std::unique_ptr<CGalleryPage> CreatePropertyListPage();
+std::unique_ptr<CGalleryPage> CreateTitleHeaderPage();
 
 std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
 {
@@ -33,5 +34,6 @@ std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
     pages.push_back(CreateSplitterPage());
     pages.push_back(CreateColourEditorPage());
     pages.push_back(CreatePropertyListPage());
+    pages.push_back(CreateTitleHeaderPage());
     return pages;
 }

@@ -2,6 +2,7 @@
 // the colour editor that its colour item opens.
 #include "GalleryPage.h"
 #include "Paint.h"
+#include "Screenshot.h"
 
 #include <LumoCtrls/LumoCtrls.h>
 
@@ -46,24 +47,6 @@ HIMAGELIST MakeShapes()
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return images;
-}
-
-HBITMAP CaptureWindow(HWND window)
-{
-    RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    RECT bounds{};
-    GetWindowRect(window, &bounds);
-    HDC const source = GetWindowDC(window);
-    HDC const memory = CreateCompatibleDC(source);
-    HBITMAP const picture =
-        CreateCompatibleBitmap(source, bounds.right - bounds.left, bounds.bottom - bounds.top);
-    HGDIOBJ const previous = SelectObject(memory, picture);
-    BitBlt(memory, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top, source, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    ReleaseDC(window, source);
-    return picture;
 }
 
 HWND FindChildOfClass(HWND parent, wchar_t const* className)
@@ -141,15 +124,7 @@ protected:
         gallery::FillColor(dc, client, GetSysColor(COLOR_BTNFACE));
         gallery::Heading(dc, 12, 10, L"A property list: categories, every kind of item, a choice list open");
         gallery::Label(dc, kShotLeft, kListArea.top, L"The colour editor opened by \"Background\"");
-        if (m_colorShot == nullptr)
-            return;
-        BITMAP info{};
-        GetObjectW(m_colorShot, sizeof(info), &info);
-        HDC const memory = CreateCompatibleDC(dc);
-        HGDIOBJ const previous = SelectObject(memory, m_colorShot);
-        BitBlt(dc, kShotLeft, kListArea.top + 22, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, previous);
-        DeleteDC(memory);
+        gallery::DrawPicture(dc, kShotLeft, kListArea.top + 22, m_colorShot);
     }
 
 private:
@@ -161,7 +136,7 @@ private:
         HWND const popup = FindWindowW(L"CColorEditor::CImpl", nullptr);
         if (s_page == nullptr || popup == nullptr || s_page->m_colorShot != nullptr)
             return;
-        s_page->m_colorShot = CaptureWindow(popup);
+        s_page->m_colorShot = gallery::CaptureWindow(popup);
         PostMessageW(popup, WM_CLOSE, 0, 0);
     }
 

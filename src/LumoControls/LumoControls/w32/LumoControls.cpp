@@ -9,6 +9,7 @@
 #include "LumoCtrls/Errors.h"
 #include "LumoCtrls/Grid.h"
 #include "LumoCtrls/LibraryImages.h"
+#include "LumoCtrls/LumoHeader.h"
 #include "LumoCtrls/Splitter.h"
 
 #include <commctrl.h>
@@ -49,11 +50,12 @@ bool g_gridRegistered = false;
 
 void RegisterWindowClasses()
 {
-    // The title header, the desk band and the HTML editor register theirs here too, in the order splitter,
-    // title header, desk band, grid, HTML editor, as each of them arrives.
+    // The desk band and the HTML editor register theirs here too, in the order splitter, title header,
+    // desk band, grid, HTML editor, as each of them arrives.
     if (!g_gridRegistered)
     {
         CSplitter::Register();
+        CLumoHeader::Register();
         CGrid::Register();
         g_gridRegistered = true;
     }
@@ -110,10 +112,11 @@ HHOOK& lumo::MenuHookHandle()
 void lumo::RunLibraryTeardown()
 {
     // The controls unregister their classes here (the HTML editor, the grid, the title header, the
-    // splitter, the desk band), as each of them arrives.
+    // splitter, the desk band); the HTML editor and the desk band will join as they arrive.
     if (g_gridRegistered)
     {
         CGrid::Unregister();
+        CLumoHeader::Unregister();
         CSplitter::Unregister();
         g_gridRegistered = false;
     }

@@ -74,8 +74,6 @@ LRESULT CPropertyListCtrl::CImpl::OnContainerMessage(HWND window, UINT message, 
             DrawChoice(draw);
         return TRUE;
     }
-    case WM_CTLCOLORLISTBOX:
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW)); // the drop-down below its rows
     case WM_MEASUREITEM:
         // The list's rows keep the list box's own height; the drop-down's rows leave room for an icon.
         if (wParam != kListId)
@@ -513,6 +511,14 @@ LRESULT CPropertyListCtrl::CImpl::OnDropDownMessage(UINT message, WPARAM wParam,
     case WM_KILLFOCUS:
         CloseDropDown();
         break;
+    case WM_ERASEBKGND:
+    {
+        // Below the last choice: the platform's list box class has no background of its own.
+        RECT client{};
+        GetClientRect(m_dropDown, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_WINDOW));
+        return 1;
+    }
     default:
         break;
     }

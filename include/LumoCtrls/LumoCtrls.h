@@ -23,6 +23,7 @@
 #include "LumoCtrls/Grid.h"
 #include "LumoCtrls/Splitter.h"
 #include "LumoCtrls/LumoHeader.h"
+#include "LumoCtrls/LumoTab.h"
 #include "LumoCtrls/ColorEditor.h"
 #include "LumoCtrls/PropertyList.h"
 #endif

@@ -16,6 +16,7 @@ std::unique_ptr<CGalleryPage> CreateSplitterPage();
 std::unique_ptr<CGalleryPage> CreateColourEditorPage();
 std::unique_ptr<CGalleryPage> CreatePropertyListPage();
 std::unique_ptr<CGalleryPage> CreateTitleHeaderPage();
+std::unique_ptr<CGalleryPage> CreateTabsPage();
 
 std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
 {
@@ -35,5 +36,6 @@ std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
     pages.push_back(CreateColourEditorPage());
     pages.push_back(CreatePropertyListPage());
     pages.push_back(CreateTitleHeaderPage());
+    pages.push_back(CreateTabsPage());
     return pages;
 }

@@ -45,3 +45,9 @@
 #define IDM_PROPERTY_RESET 8001
 #define IDM_PROPERTY_DESCRIPTION 8002
 #define IDC_PROPERTY_DESCRIPTION 666
+
+// The tab strip: its two buttons and their tooltips.
+#define IDB_TAB_CLOSE 400
+#define IDB_TAB_LIST 401
+#define IDS_TAB_CLOSE 420
+#define IDS_TAB_LIST 421

@@ -4,6 +4,7 @@
 #include "INC/w32/LibraryModule.h"
 #include "INC/w32/MessageBoundary.h"
 #include "INC/w32/PlatformFailure.h"
+#include "INC/w32/PointFont.h"
 #include "INC/w32/TypeName.h"
 #include "Kit/KitGuiLib/CriticalSection.h"
 
@@ -23,17 +24,8 @@ CFont* g_defaultFont = nullptr;
 
 CFont MakeDefaultFont()
 {
-    HDC const screen = GetDC(nullptr);
-    int const pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    LOGFONTW description{};
-    description.lfHeight = -MulDiv(8, pixelsPerInch, 72);
-    description.lfWeight = FW_NORMAL;
-    description.lfCharSet = DEFAULT_CHARSET;
-    description.lfPitchAndFamily = FF_SWISS;
-    lstrcpynW(description.lfFaceName, L"Tahoma", LF_FACESIZE);
     CFont font;
-    font.CreateIndirect(description);
+    font.CreateIndirect(lumo::PointFontDescription(L"Tahoma", 8, FW_NORMAL, FF_SWISS));
     return font;
 }
 

@@ -24,6 +24,7 @@
 #include "LumoCtrls/Splitter.h"
 #include "LumoCtrls/LumoHeader.h"
 #include "LumoCtrls/LumoTab.h"
+#include "LumoCtrls/LumoToolbar.h"
 #include "LumoCtrls/ColorEditor.h"
 #include "LumoCtrls/PropertyList.h"
 #endif

@@ -17,6 +17,7 @@ std::unique_ptr<CGalleryPage> CreateColourEditorPage();
 std::unique_ptr<CGalleryPage> CreatePropertyListPage();
 std::unique_ptr<CGalleryPage> CreateTitleHeaderPage();
 std::unique_ptr<CGalleryPage> CreateTabsPage();
+std::unique_ptr<CGalleryPage> CreateToolbarPage();
 
 std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
 {
@@ -37,5 +38,6 @@ std::vector<std::unique_ptr<CGalleryPage>> CreateGalleryPages()
     pages.push_back(CreatePropertyListPage());
     pages.push_back(CreateTitleHeaderPage());
     pages.push_back(CreateTabsPage());
+    pages.push_back(CreateToolbarPage());
     return pages;
 }

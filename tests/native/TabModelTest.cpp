@@ -128,3 +128,27 @@ TEST(TabLabels, LongLabelsLoseTheirMiddle)
     EXPECT_EQ(lumo::ShortenLabel(L"abcdefghijklmnopqrst", 200, width), L"abcdefg...lmnopqrst")
         << "exactly 200 wide is shortened too";
 }
+
+TEST_F(TabRules, UpdatesAndOutOfRangeRequestsChangeNothingElse)
+{
+    Add(2);
+    auto tab = std::make_unique<lumo::TabRecord>();
+    tab->text = L"renamed";
+    model.Update(std::move(tab), 1);
+    EXPECT_EQ(model.Tab(1).text, L"renamed");
+    model.Update(std::make_unique<lumo::TabRecord>(), 5);
+    EXPECT_EQ(model.Count(), 2);
+    auto appended = std::make_unique<lumo::TabRecord>();
+    appended->text = L"last";
+    model.Insert(std::move(appended), 99);
+    EXPECT_EQ(model.Tab(2).text, L"last") << "past the end appends";
+    EXPECT_FALSE(model.Remove(7));
+    EXPECT_TRUE(events.calls.empty());
+    std::vector<int> const widths(3, 50);
+    model.Select(2);
+    model.FitRun(widths, 500);
+    EXPECT_EQ(model.Run().last, 2);
+    EXPECT_TRUE(model.Remove(2));
+    EXPECT_EQ(model.Run().last, 1) << "the run ended at the removed last tab";
+    EXPECT_TRUE(model.Select(-1)) << "nothing selected already";
+}

@@ -58,8 +58,15 @@ public:
 private:
     static LRESULT CALLBACK RoutingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+    // A registered toolbar; library marks the library's own toolbars, which can tell the parent they went.
+    struct SRegistration
+    {
+        IToolbarCtrl* toolbar;
+        bool library;
+    };
+
     WNDPROC m_previous = nullptr;
-    std::vector<IToolbarCtrl*> m_toolbars;
+    std::vector<SRegistration> m_toolbars;
 };
 
 class LUMO_API CLumoToolbarCtrl : public ILumoToolbarCtrl

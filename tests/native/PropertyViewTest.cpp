@@ -29,6 +29,7 @@ public:
         calls.push_back(L"styles from " + std::to_wstring(previous));
     }
     void LayoutChanged() override { calls.push_back(L"layout"); }
+    void ManagerDestroyed() override { calls.push_back(L"manager gone"); }
 };
 } // namespace
 
@@ -65,6 +66,17 @@ TEST(PropertyView, AnAttachedListHearsOfEveryChangeOnce)
                                          L"layout", L"layout", L"changed C", L"changed e", L"cleared"}));
     EXPECT_EQ(manager.GetSplitterPosition(), 120);
     EXPECT_EQ(manager.GetCommentsWindowHeight(), 80);
+}
+
+TEST(PropertyView, TheListHearsWhenItsManagerIsDestroyed)
+{
+    StandInPropertyPlatform platform;
+    RecordingPropertyView view;
+    {
+        CPropertyManager manager;
+        manager.GetImpl().SetList(nullptr, &view);
+    }
+    EXPECT_EQ(view.calls, std::vector<std::wstring>{L"manager gone"});
 }
 
 TEST(PropertyView, TheItemHandleReadsWhatWasWrittenAndAnEmptyOneReadsNothing)

@@ -7,6 +7,8 @@ using lumo::PropertyRecord;
 
 CPropertyManager::CImpl::~CImpl()
 {
+    if (m_view != nullptr)
+        m_view->ManagerDestroyed(); // before the records it shows go
     FreeItems();
 }
 

@@ -28,6 +28,8 @@ public:
     virtual void StylesChanged(unsigned previousStyles) = 0;
     // The colour, the divider position or the description height changed.
     virtual void LayoutChanged() = 0;
+    // The manager is being destroyed: the list lets go of it (its handler is not called any more).
+    virtual void ManagerDestroyed() = 0;
 
 protected:
     ~IPropertyView() = default;

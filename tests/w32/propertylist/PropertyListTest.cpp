@@ -365,3 +365,22 @@ TEST_F(PropertyList, ATooWideValueShowsInTheTooltipWhichPassesClicksToTheList)
     PumpMessages();
     EXPECT_EQ(Selected(), L"ratio") << "the click went on to the row beneath";
 }
+
+TEST_F(PropertyList, AManagerDestroyedWhileShownLeavesAnEmptyList)
+{
+    CPropertyListCtrl shown;
+    shown.Create(CWnd(parent), 8);
+    shown.Resize(RECT{0, 0, 300, 300});
+    {
+        CPropertyManager temporary;
+        temporary.AddEditItem(temporary.AddCategoryItem(L"C"), L"e", 1, L"1", false);
+        shown = &temporary;
+        temporary.SelectItem(temporary.FindItem(1u), true);
+    }
+    EXPECT_EQ(shown.Get(), nullptr);
+    HWND const box = FindWindowExW(shown.GetWindow(), nullptr, L"PropertyListBoxWnd", nullptr);
+    EXPECT_EQ(SendMessageW(box, LB_GETCOUNT, 0, 0), 0);
+    SendMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 5));
+    UpdateWindow(box);
+    shown.Destroy();
+}

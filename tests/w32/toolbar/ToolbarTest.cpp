@@ -178,6 +178,19 @@ TEST_F(Toolbar, ADropDownButtonLooksDroppedWhileItsMenuIsOpen)
     EXPECT_EQ(GetWindowLongPtrW(toolbar.GetHandle(), GWLP_USERDATA), 0) << "the marker is taken back";
 }
 
+TEST(ToolbarRouting, AToolbarDestroyedBeforeItsParentIsNoLongerAsked)
+{
+    CParent parent;
+    HWND window = nullptr;
+    {
+        CLumoToolbarCtrl gone(parent);
+        std::vector<TBBUTTON> buttons = Buttons();
+        window = gone.Create(buttons, 300, false, false);
+    }
+    NMHDR header{window, 0, static_cast<UINT>(NM_CUSTOMDRAW)};
+    EXPECT_EQ(SendMessageW(parent.GetHandle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header)), 0);
+}
+
 TEST(ToolbarHandles, AThousandToolbarsLeaveNoHandlesBehind)
 {
     auto const round = []

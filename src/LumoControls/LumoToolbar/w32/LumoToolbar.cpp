@@ -10,9 +10,19 @@
 #include "LumoCtrls/LibraryImages.h"
 #include "LumoCtrls/LumoControls.h"
 
+#include <set>
+
 namespace
 {
 char const kSourcePath[] = "src/LumoControls/LumoToolbar/LumoToolbar";
+
+// The library's toolbars alive now. A parent cannot be told that a toolbar went, so it asks here before
+// routing to one of the library's own; toolbars of the host's own kind are routed to as registered.
+std::set<IToolbarCtrl const*>& LiveToolbars()
+{
+    static auto* const live = new std::set<IToolbarCtrl const*>; // used until the last window goes
+    return *live;
+}
 constexpr DWORD kToolbarStyle = 0x5600994F;
 constexpr int kArrowPart = 13;
 constexpr COLORREF kMagenta = 0xFF00FF;
@@ -207,10 +217,14 @@ public:
     }
 };
 
-CLumoToolbarCtrl::CLumoToolbarCtrl(IToolbarParent& parent) : m_impl(new CImpl(parent)) {}
+CLumoToolbarCtrl::CLumoToolbarCtrl(IToolbarParent& parent) : m_impl(new CImpl(parent))
+{
+    LiveToolbars().insert(this);
+}
 
 CLumoToolbarCtrl::~CLumoToolbarCtrl()
 {
+    LiveToolbars().erase(this);
     Destroy();
     m_impl->ReleaseImages();
     delete m_impl;
@@ -351,7 +365,7 @@ void CToolbarParent::RegisterToolbar(IToolbarCtrl* toolbar)
     if (m_previous == nullptr)
         m_previous = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RoutingProcedure)));
-    m_toolbars.push_back(toolbar);
+    m_toolbars.push_back({toolbar, LiveToolbars().count(toolbar) != 0});
 }
 
 LRESULT CALLBACK CToolbarParent::RoutingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -366,10 +380,15 @@ LRESULT CALLBACK CToolbarParent::RoutingProcedure(HWND window, UINT message, WPA
     auto* header = reinterpret_cast<NMHDR*>(lParam);
     try
     {
-        for (IToolbarCtrl* toolbar : self->m_toolbars)
+        for (SRegistration const& registration : self->m_toolbars)
+        {
+            IToolbarCtrl* toolbar = registration.toolbar;
+            if (registration.library && LiveToolbars().count(toolbar) == 0)
+                continue; // destroyed since
             if (toolbar->GetHandle().GetHandle() == header->hwndFrom ||
                 toolbar->GetTooltipsHandle().GetHandle() == header->hwndFrom)
                 return toolbar->OnParentNotify(static_cast<int>(wParam), header);
+        }
     }
     catch (...)
     {

@@ -77,6 +77,7 @@ public:
     void ItemsCleared() override;
     void StylesChanged(unsigned previousStyles) override;
     void LayoutChanged() override;
+    void ManagerDestroyed() override;
 
     lumo::PropertyRows const& Rows() const { return m_rows; }
     lumo::PropertyRecord* RowItem(int row) const;

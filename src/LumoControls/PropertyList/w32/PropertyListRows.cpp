@@ -163,6 +163,17 @@ void CPropertyListCtrl::CImpl::LayoutChanged()
     InvalidateRect(m_description, nullptr, TRUE);
 }
 
+void CPropertyListCtrl::CImpl::ManagerDestroyed()
+{
+    ClearRows();
+    m_editing = nullptr;
+    m_manager = nullptr;
+    *m_lifetime = false; // calls into the host under way stop
+    m_lifetime = std::make_shared<bool>(true);
+    Layout();
+    InvalidateRect(m_description, nullptr, TRUE);
+}
+
 void CPropertyListCtrl::CImpl::SelectRow(int row, bool focusEditor)
 {
     PropertyRecord* item = RowItem(row);

@@ -36,8 +36,8 @@ public:
 TEST(PropertyView, AnAttachedListHearsOfEveryChangeOnce)
 {
     StandInPropertyPlatform platform;
+    RecordingPropertyView view; // outlives the manager, as a list window outlives what it shows
     CPropertyManager manager;
-    RecordingPropertyView view;
     manager.GetImpl().SetList(nullptr, &view);
     void* category = manager.AddCategoryItem(L"C");
     CPropertyItem item(manager.AddEditItem(category, L"e", 1, L"", false));

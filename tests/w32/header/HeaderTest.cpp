@@ -1,7 +1,7 @@
 // The title header: its class, its gradient in both looks, its title and edges read back as pixels, and
 // handles after many headers.
 #include "LumoCtrls/LumoCtrls.h"
-#include "w32/GuiObjectCounter.h"
+#include "w32/LeakRounds.h"
 #include "w32/PixelCanvas.h"
 #include "w32/TestWindows.h"
 
@@ -90,16 +90,12 @@ TEST_F(TitleHeader, PaintsTheGradientOfEachLookWithItsEdgesAndTitle)
 
 TEST_F(TitleHeader, AThousandHeadersLeaveNoHandlesBehind)
 {
-    auto const round = [&]
-    {
-        CLumoHeader one;
-        one.Create(parent, L"Title", 0, 1, kHeight);
-        one.Resize(RECT{0, 0, 100, 0});
-        UpdateWindow(one.GetHWnd());
-    };
-    round();
-    GuiObjectCounts const before = CountGuiObjects();
-    for (int i = 0; i < 1000; ++i)
-        round();
-    EXPECT_EQ(CountGuiObjects(), before);
+    ExpectRoundsLeaveNoHandles(
+        [&](int)
+        {
+            CLumoHeader one;
+            one.Create(parent, L"Title", 0, 1, kHeight);
+            one.Resize(RECT{0, 0, 100, 0});
+            UpdateWindow(one.GetHWnd());
+        });
 }

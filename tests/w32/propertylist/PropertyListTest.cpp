@@ -1,6 +1,6 @@
 // The property list under real messages: clicks and keys in, the manager's handler calls out.
 #include "LumoCtrls/LumoCtrls.h"
-#include "w32/GuiObjectCounter.h"
+#include "w32/LeakRounds.h"
 #include "w32/TestWindows.h"
 
 #include <commctrl.h>
@@ -313,12 +313,7 @@ TEST_F(PropertyList, HandlersThatTearTheListDownLeaveNothingBehind)
         SendMessageW(editor, WM_CHAR, L'7', 0);
         SendMessageW(editor, WM_KEYDOWN, VK_RETURN, 0);
     };
-    for (int way = 0; way < 3; ++way)
-        round(way); // the platform's caches fill in the first rounds
-    GuiObjectCounts const before = CountGuiObjects();
-    for (int i = 0; i < 1000; ++i)
-        round(i % 3);
-    EXPECT_EQ(CountGuiObjects(), before);
+    ExpectRoundsLeaveNoHandles([&](int i) { round(i % 3); }, 1000, 3); // each way once before counting
 }
 
 TEST_F(PropertyList, AParentDestroyedFirstTakesTheListsWindowsAndTheListCanBeMadeAgain)

@@ -1,7 +1,7 @@
 // The splitter bar under real messages: what its parent hears while the bar is made, dragged, cancelled and
 // painted, its thickness, and handles after many bars.
 #include "LumoCtrls/LumoCtrls.h"
-#include "w32/GuiObjectCounter.h"
+#include "w32/LeakRounds.h"
 #include "w32/TestWindows.h"
 
 #include <gtest/gtest.h>
@@ -113,17 +113,13 @@ TEST(SplitterHandles, ManyBarsLeaveNothingBehind)
 {
     CSplitter::Register();
     CTestParent const parent(300, 200);
-    auto round = [&]
-    {
-        CSplitter bar;
-        bar.Create(parent, 1, true, 4, false);
-        MoveWindow(bar.GetHWnd(), 0, 40, 300, 4, FALSE);
-        UpdateWindow(bar.GetHWnd());
-    };
-    round();
-    GuiObjectCounts const before = CountGuiObjects();
-    for (int i = 0; i < 1000; ++i)
-        round();
-    EXPECT_EQ(CountGuiObjects(), before);
+    ExpectRoundsLeaveNoHandles(
+        [&](int)
+        {
+            CSplitter bar;
+            bar.Create(parent, 1, true, 4, false);
+            MoveWindow(bar.GetHWnd(), 0, 40, 300, 4, FALSE);
+            UpdateWindow(bar.GetHWnd());
+        });
 }
 } // namespace

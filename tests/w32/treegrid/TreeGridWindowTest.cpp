@@ -2,7 +2,7 @@
 // the page, scrolling to the end, and handles after many windows.
 #include "LumoCtrls/LumoCtrls.h"
 #include "w32/TestWindows.h"
-#include "w32/GuiObjectCounter.h"
+#include "w32/LeakRounds.h"
 
 #include <gtest/gtest.h>
 
@@ -115,20 +115,16 @@ TEST_F(TreeGridWindow, TheGlyphStripsAreLibraryBitmapsOfSquareImages)
 TEST(TreeGridWindows, ManyWindowsLeaveNoHandleBehind)
 {
     CTestParent const parent(300, 200, WS_POPUP);
-    auto round = [&parent]
-    {
-        CTreeGrid grid;
-        grid.Create(CWnd(parent));
-        grid.Resize(RECT{0, 0, 100, 60});
-        grid.InsertColumn(0, L"A", 300);
-        for (int i = 0; i < 8; ++i)
-            grid.AddNode(nullptr);
-        UpdateWindow(grid.GetWindow());
-    };
-    round();
-    GuiObjectCounts const before = CountGuiObjects();
-    for (int i = 0; i < 1000; ++i)
-        round();
-    EXPECT_EQ(CountGuiObjects(), before);
+    ExpectRoundsLeaveNoHandles(
+        [&parent](int)
+        {
+            CTreeGrid grid;
+            grid.Create(CWnd(parent));
+            grid.Resize(RECT{0, 0, 100, 60});
+            grid.InsertColumn(0, L"A", 300);
+            for (int i = 0; i < 8; ++i)
+                grid.AddNode(nullptr);
+            UpdateWindow(grid.GetWindow());
+        });
 }
 } // namespace

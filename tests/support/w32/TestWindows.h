@@ -44,6 +44,21 @@ inline void PumpMessages(DWORD milliseconds = 0)
     } while (static_cast<int>(end - GetTickCount()) > 0);
 }
 
+// Dispatches messages until the condition holds or the limit has passed, and says whether it held. Waits
+// for something that is due after a delay use this: on a loaded machine timers fire late, never early, so
+// a check that something has not happened yet may pump for a fixed time, a check that it has happened not.
+template <typename Condition> bool PumpMessagesUntil(Condition condition, DWORD limitMilliseconds = 10000)
+{
+    DWORD const end = GetTickCount() + limitMilliseconds;
+    while (!condition())
+    {
+        if (static_cast<int>(end - GetTickCount()) <= 0)
+            return false;
+        PumpMessages(10);
+    }
+    return true;
+}
+
 inline std::wstring ClassOf(HWND window)
 {
     wchar_t name[128] = {};

@@ -18,6 +18,22 @@ DWORD WINAPI Watchdog(LPVOID parameter)
     std::fflush(stderr);
     ExitProcess(99);
 }
+
+// Test programs run side by side, and those on one desktop take the foreground and the focus from each
+// other: an editor closes when it loses the focus, a click meant for one window activates another. Each
+// program's windows therefore live on a desktop of its own (the tests create windows on this thread only).
+void WorkOnADesktopOfOurOwn()
+{
+    wchar_t name[64];
+    wsprintfW(name, L"LumoTests%lu", GetCurrentProcessId());
+    HDESK const desktop = CreateDesktopW(name, nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+    if (desktop == nullptr || !SetThreadDesktop(desktop))
+        std::fprintf(stderr,
+                     "no desktop of its own (error %lu): tests that need the focus may fail when "
+                     "other test programs run at the same time\n",
+                     GetLastError());
+    // The handle stays open: the thread works on the desktop until the process ends.
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -33,5 +49,6 @@ int main(int argc, char** argv)
                                     reinterpret_cast<LPVOID>(static_cast<UINT_PTR>(seconds)), 0, nullptr);
     if (thread != nullptr)
         CloseHandle(thread);
+    WorkOnADesktopOfOurOwn();
     return RUN_ALL_TESTS();
 }

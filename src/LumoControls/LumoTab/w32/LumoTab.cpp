@@ -81,13 +81,6 @@ void UnregisterOnce()
     }
 }
 
-std::wstring LibraryString(UINT identifier)
-{
-    wchar_t const* text = nullptr;
-    int const length = LoadStringW(lumo::LibraryModule(), identifier, reinterpret_cast<wchar_t*>(&text), 0);
-    return length > 0 ? std::wstring(text, static_cast<std::size_t>(length)) : std::wstring();
-}
-
 int TextWidth(HDC dc, std::wstring const& text, HFONT font)
 {
     HGDIOBJ const previous = SelectObject(dc, font);
@@ -467,8 +460,8 @@ LRESULT CLumoTabCtrl::CImpl::OnMessage(HWND window, UINT message, WPARAM wParam,
         auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
         if (info->hdr.hwndFrom == m_tooltip && info->hdr.code == TTN_GETDISPINFOW)
         {
-            m_tipText = m_hot == kCloseButton                   ? LibraryString(IDS_TAB_CLOSE)
-                        : m_hot == kListButton                  ? LibraryString(IDS_TAB_LIST)
+            m_tipText = m_hot == kCloseButton                   ? lumo::LibraryString(IDS_TAB_CLOSE)
+                        : m_hot == kListButton                  ? lumo::LibraryString(IDS_TAB_LIST)
                         : m_hot >= 0 && m_hot < m_model.Count() ? m_model.Tab(m_hot).toolTip
                                                                 : std::wstring();
             info->lpszText = const_cast<wchar_t*>(m_tipText.c_str());

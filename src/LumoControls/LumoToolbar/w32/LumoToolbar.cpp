@@ -2,6 +2,7 @@
 // its buttons, the pressed look of an open drop-down menu, and the parent that routes notifications.
 #include "LumoCtrls/LumoToolbar.h"
 
+#include "INC/w32/LibraryModule.h"
 #include "INC/w32/PlatformFailure.h"
 #include "Kit/KitGuiLib/CurrentException.h"
 #include "LumoControls/LumoToolbar/ToolbarLooks.h"
@@ -26,19 +27,6 @@ std::set<IToolbarCtrl const*>& LiveToolbars()
 constexpr DWORD kToolbarStyle = 0x5600994F;
 constexpr int kArrowPart = 13;
 constexpr COLORREF kMagenta = 0xFF00FF;
-
-// A string resource of any length: the buffer doubles while the string fills it.
-std::wstring LoadWholeString(HMODULE module, UINT identifier)
-{
-    std::vector<wchar_t> buffer(10);
-    for (;;)
-    {
-        int const length = LoadStringW(module, identifier, buffer.data(), static_cast<int>(buffer.size()));
-        if (length < static_cast<int>(buffer.size()) - 1)
-            return std::wstring(buffer.data(), static_cast<std::size_t>(length > 0 ? length : 0));
-        buffer.resize(buffer.size() * 2);
-    }
-}
 
 typedef void (*GradientPainter)(CDCBase& dc, RECT const& rect, int hue, int saturation, int lightness1,
                                 int lightness2, int horizontal, int mode);
@@ -274,7 +262,7 @@ CWnd& CLumoToolbarCtrl::Create(std::vector<TBBUTTON>& buttons, int bitmapId, boo
     {
         if (button.fsStyle == BTNS_SEP)
             continue;
-        std::wstring text = LoadWholeString(impl.module, static_cast<UINT>(button.idCommand));
+        std::wstring text = lumo::ModuleString(impl.module, static_cast<UINT>(button.idCommand));
         text.push_back(L'\0'); // TB_ADDSTRING takes a list of texts ending with an empty one
         button.iString = SendMessageW(window, TB_ADDSTRINGW, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
@@ -345,7 +333,7 @@ long CLumoToolbarCtrl::OnParentNotify(int, NMHDR* header)
         info.hinst = nullptr;
         // The host's string, loaded whole: the tooltip keeps its text (TTF_DI_SETITEM).
         static std::wstring text;
-        text = LoadWholeString(m_impl->module, static_cast<UINT>(LOWORD(button.lParam)));
+        text = lumo::ModuleString(m_impl->module, static_cast<UINT>(LOWORD(button.lParam)));
         info.lpszText = const_cast<wchar_t*>(text.c_str());
         info.uFlags |= TTF_DI_SETITEM;
         return 1;

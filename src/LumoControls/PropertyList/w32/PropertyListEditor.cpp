@@ -51,12 +51,6 @@ std::wstring WindowText(HWND window)
     return text;
 }
 
-std::wstring LibraryString(UINT identifier)
-{
-    wchar_t const* text = nullptr;
-    int const length = LoadStringW(lumo::LibraryModule(), identifier, reinterpret_cast<wchar_t*>(&text), 0);
-    return length > 0 ? std::wstring(text, static_cast<std::size_t>(length)) : std::wstring();
-}
 } // namespace
 
 void CPropertyListCtrl::CImpl::CreateEditors()
@@ -186,7 +180,7 @@ void CPropertyListCtrl::CImpl::ShowColorNameVerdict(PropertyRecord& item)
         SendMessageW(m_editor, EM_SETMODIFY, FALSE, 0);
     }
     if (verdict.rejected)
-        CAskDlg(m_list, LibraryString(IDS_INVALID_COLOR_TITLE), kInvalidColorMessage)
+        CAskDlg(m_list, lumo::LibraryString(IDS_INVALID_COLOR_TITLE), kInvalidColorMessage)
             .Do(MB_OK | MB_ICONWARNING, {verdict.rejectedText});
 }
 

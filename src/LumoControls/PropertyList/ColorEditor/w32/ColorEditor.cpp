@@ -45,13 +45,6 @@ void RegisterClassOnce()
     g_classRegistered = true;
 }
 
-std::wstring LibraryString(UINT identifier)
-{
-    wchar_t const* text = nullptr;
-    int const length = LoadStringW(lumo::LibraryModule(), identifier, reinterpret_cast<wchar_t*>(&text), 0);
-    return length > 0 ? std::wstring(text, static_cast<std::size_t>(length)) : std::wstring();
-}
-
 bool IsButtonPress(UINT message)
 {
     return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_NCLBUTTONDOWN ||
@@ -269,7 +262,7 @@ void CColorEditor::CImpl::InsertTabs()
     UINT const texts[] = {IDS_COLOR_CUSTOM, IDS_COLOR_WEB, IDS_COLOR_STANDARD};
     for (int tab = 0; tab < 3; ++tab)
     {
-        std::wstring text = LibraryString(texts[tab]);
+        std::wstring text = lumo::LibraryString(texts[tab]);
         TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = &text[0];

@@ -88,7 +88,7 @@ TEST_F(TitleHeader, PaintsTheGradientOfEachLookWithItsEdgesAndTitle)
     EXPECT_EQ(header.GetTitle(), L"Properties");
 }
 
-TEST_F(TitleHeader, AThousandHeadersLeaveNoHandlesBehind)
+TEST_F(TitleHeader, ManyHeadersLeaveNoHandlesBehind)
 {
     ExpectRoundsLeaveNoHandles(
         [&](int)

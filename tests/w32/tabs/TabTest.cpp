@@ -154,7 +154,7 @@ TEST_F(TabStrip, SelectingATabOutsideTheRunBringsItIn)
     EXPECT_NE(TabAt(5), 0) << "the run moved";
 }
 
-TEST_F(TabStrip, AThousandStripsLeaveNoHandlesBehind)
+TEST_F(TabStrip, ManyStripsLeaveNoHandlesBehind)
 {
     ExpectRoundsLeaveNoHandles(
         [&](int)

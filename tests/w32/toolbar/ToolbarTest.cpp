@@ -191,7 +191,7 @@ TEST(ToolbarRouting, AToolbarDestroyedBeforeItsParentIsNoLongerAsked)
     EXPECT_EQ(SendMessageW(parent.GetHandle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header)), 0);
 }
 
-TEST(ToolbarHandles, AThousandToolbarsLeaveNoHandlesBehind)
+TEST(ToolbarHandles, ManyToolbarsLeaveNoHandlesBehind)
 {
     ExpectRoundsLeaveNoHandles(
         [](int)

@@ -3,7 +3,7 @@
 // hooks.
 #include "LumoCtrls/LumoCtrls.h"
 #include "w32/TestWindows.h"
-#include "w32/GuiObjectCounter.h"
+#include "w32/LeakRounds.h"
 #include "w32/PixelCanvas.h"
 
 #include <gtest/gtest.h>
@@ -210,11 +210,6 @@ TEST_F(TreeGridPaint, RepaintsAndScrollsLeaveNoObjectBehind)
         SendMessageW(m_grid.GetWindow(), WM_VSCROLL, i % 2 == 0 ? SB_PAGEDOWN : SB_PAGEUP, 0);
         Print();
     };
-    round(0); // warm-up: both ways of scrolling
-    round(1);
-    GuiObjectCounts const before = CountGuiObjects();
-    for (int i = 0; i < 100; ++i)
-        round(i);
-    EXPECT_EQ(CountGuiObjects(), before);
+    ExpectRoundsLeaveNoHandles(round, 100, 2); // both ways of scrolling before counting
 }
 } // namespace

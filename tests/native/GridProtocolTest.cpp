@@ -21,7 +21,7 @@ public:
     template <class... Numbers> bool Ask(char const* name, Numbers... numbers)
     {
         std::string call = name;
-        char separator = '(';
+        [[maybe_unused]] char separator = '('; // unused by the calls without numbers
         ((call += separator + std::to_string(numbers), separator = ','), ...);
         call += sizeof...(numbers) == 0 ? "()" : ")";
         log += call + " ";

@@ -15,7 +15,8 @@ class CellText
 public:
     static constexpr std::uint32_t kInlineUnits = 7;
 
-    CellText() noexcept : m_size(0) {}
+    // The storage starts zeroed: a move copies it whole, and an empty text's copy is then defined too.
+    CellText() noexcept : m_storage{}, m_size(0) {}
     // Cells move (inserting, erasing, sorting) but are never copied.
     CellText(CellText const&) = delete;
     CellText& operator=(CellText const&) = delete;

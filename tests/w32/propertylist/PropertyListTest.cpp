@@ -1,6 +1,7 @@
 // The property list under real messages: clicks and keys in, the manager's handler calls out.
 #include "LumoCtrls/LumoCtrls.h"
 #include "w32/LeakRounds.h"
+#include "w32/PopupMenuWatch.h"
 #include "w32/TestWindows.h"
 
 #include <commctrl.h>
@@ -249,40 +250,20 @@ TEST_F(PropertyList, TheDividerStaysThirtyPixelsFromEitherEdge)
     SendMessageW(box, WM_LBUTTONUP, 0, MAKELPARAM(2000, 5));
 }
 
-namespace
-{
-UINT g_resetState = 0;
-UINT g_descriptionState = 0;
-
-LRESULT CALLBACK MenuWatch(int code, WPARAM wParam, LPARAM lParam)
-{
-    auto const& message = *reinterpret_cast<CWPSTRUCT const*>(lParam);
-    if (code == HC_ACTION && message.message == WM_INITMENUPOPUP)
-    {
-        auto const menu = reinterpret_cast<HMENU>(message.wParam);
-        g_resetState = GetMenuState(menu, 8001, MF_BYCOMMAND);
-        g_descriptionState = GetMenuState(menu, 8002, MF_BYCOMMAND);
-        PostMessageW(message.hwnd, WM_CANCELMODE, 0, 0);
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-} // namespace
-
 TEST_F(PropertyList, ResetIsGreyedUnlessTheHandlerHasAResetValue)
 {
-    HHOOK const hook = SetWindowsHookExW(WH_CALLWNDPROC, &MenuWatch, nullptr, GetCurrentThreadId());
+    CPopupMenuWatch const menus;
     for (bool answer : {false, true})
     {
         handler.resetAnswer = answer;
-        g_resetState = 0xFFFF;
+        int const openings = menus.Openings();
         int const y = (Row(1).top + Row(1).bottom) / 2;
         SendMessageW(ListBox(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(60, y));
         SendMessageW(ListBox(), WM_RBUTTONUP, 0, MAKELPARAM(60, y));
-        ASSERT_NE(g_resetState, 0xFFFFu) << "the menu opened";
-        EXPECT_EQ((g_resetState & MF_GRAYED) != 0, !answer);
-        EXPECT_NE(g_descriptionState & MF_CHECKED, 0u) << "the description pane is shown";
+        ASSERT_EQ(menus.Openings(), openings + 1) << "the menu opened";
+        EXPECT_EQ((menus.StateOf(8001) & MF_GRAYED) != 0, !answer);
+        EXPECT_NE(menus.StateOf(8002) & MF_CHECKED, 0u) << "the description pane is shown";
     }
-    UnhookWindowsHookEx(hook);
 }
 
 TEST_F(PropertyList, HandlersThatTearTheListDownLeaveNothingBehind)

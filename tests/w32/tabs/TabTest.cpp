@@ -2,6 +2,7 @@
 // that fits, its colours read back, and handles after many strips.
 #include "LumoCtrls/LumoCtrls.h"
 #include "w32/LeakRounds.h"
+#include "w32/PopupMenuWatch.h"
 #include "w32/TestWindows.h"
 
 #include <gtest/gtest.h>
@@ -45,24 +46,6 @@ public:
         calls.push_back(L"removed " + std::to_wstring(reinterpret_cast<std::uintptr_t>(data)));
     }
 };
-
-UINT g_menuItems = 0;
-UINT g_checkedItem = 0;
-
-LRESULT CALLBACK MenuWatch(int code, WPARAM wParam, LPARAM lParam)
-{
-    auto const& message = *reinterpret_cast<CWPSTRUCT const*>(lParam);
-    if (code == HC_ACTION && message.message == WM_INITMENUPOPUP)
-    {
-        auto const menu = reinterpret_cast<HMENU>(message.wParam);
-        g_menuItems = static_cast<UINT>(GetMenuItemCount(menu));
-        for (UINT i = 0; i < g_menuItems; ++i)
-            if (GetMenuState(menu, i, MF_BYPOSITION) & MF_CHECKED)
-                g_checkedItem = GetMenuItemID(menu, static_cast<int>(i));
-        PostMessageW(message.hwnd, WM_CANCELMODE, 0, 0);
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
 
 class TabStrip : public testing::Test
 {
@@ -132,11 +115,12 @@ TEST_F(TabStrip, ClicksSelectAndCloseThroughTheHandler)
 TEST_F(TabStrip, TheTabListMenuListsEveryTabWithTheSelectedOneChecked)
 {
     strip.SelectTab(2);
-    HHOOK const hook = SetWindowsHookExW(WH_CALLWNDPROC, &MenuWatch, nullptr, GetCurrentThreadId());
+    CPopupMenuWatch const menus;
     Click(400 - 28 + 6, 10);
-    UnhookWindowsHookEx(hook);
-    EXPECT_EQ(g_menuItems, 3u);
-    EXPECT_EQ(g_checkedItem, 12u) << "identifiers from 10";
+    ASSERT_EQ(menus.Openings(), 1);
+    ASSERT_EQ(menus.Items().size(), 3u);
+    for (CPopupMenuWatch::Item const& item : menus.Items())
+        EXPECT_EQ((item.state & MF_CHECKED) != 0, item.id == 12) << "identifiers from 10; item " << item.id;
 }
 
 TEST_F(TabStrip, SelectingATabOutsideTheRunBringsItIn)

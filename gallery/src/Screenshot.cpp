@@ -63,27 +63,39 @@ void CopyPopupsOver(HDC target, HWND window, RECT const& bounds)
         ReleaseDC(*popup, dc);
     }
 }
+
+// The window's pixels, frame included, in a new bitmap (with the process's pop-ups over it when asked);
+// null when they could not be copied.
+HBITMAP CopyWindowPixels(HWND window, bool withPopups)
+{
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    int const width = bounds.right - bounds.left;
+    int const height = bounds.bottom - bounds.top;
+    HDC const source = GetWindowDC(window);
+    HDC const memory = CreateCompatibleDC(source);
+    HBITMAP picture = CreateCompatibleBitmap(source, width, height);
+    HGDIOBJ const previous = SelectObject(memory, picture);
+    bool const copied = BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY) != FALSE;
+    if (withPopups)
+        CopyPopupsOver(memory, window, bounds);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    ReleaseDC(window, source);
+    if (!copied)
+    {
+        DeleteObject(picture);
+        picture = nullptr;
+    }
+    return picture;
+}
 } // namespace
 
 bool SaveWindowAsPng(HWND window, std::wstring const& path)
 {
-    RECT bounds;
-    GetWindowRect(window, &bounds);
-    int const width = bounds.right - bounds.left;
-    int const height = bounds.bottom - bounds.top;
-
-    HDC const windowDc = GetWindowDC(window);
-    HDC const memoryDc = CreateCompatibleDC(windowDc);
-    HBITMAP const bitmap = CreateCompatibleBitmap(windowDc, width, height);
-    HGDIOBJ const previous = SelectObject(memoryDc, bitmap);
-    BOOL const copied = BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
-    CopyPopupsOver(memoryDc, window, bounds);
-    SelectObject(memoryDc, previous);
-    DeleteDC(memoryDc);
-    ReleaseDC(window, windowDc);
-
+    HBITMAP const bitmap = CopyWindowPixels(window, true);
     bool saved = false;
-    if (!copied)
+    if (bitmap == nullptr)
         Fail("BitBlt from the window context failed");
     else
     {
@@ -114,19 +126,7 @@ HBITMAP gallery::CaptureWindow(HWND window)
 {
     RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    RECT bounds{};
-    GetWindowRect(window, &bounds);
-    int const width = bounds.right - bounds.left;
-    int const height = bounds.bottom - bounds.top;
-    HDC const source = GetWindowDC(window);
-    HDC const memory = CreateCompatibleDC(source);
-    HBITMAP const picture = CreateCompatibleBitmap(source, width, height);
-    HGDIOBJ const previous = SelectObject(memory, picture);
-    BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    ReleaseDC(window, source);
-    return picture;
+    return CopyWindowPixels(window, false);
 }
 
 void gallery::DrawPicture(HDC dc, int x, int y, HBITMAP picture)
